@@ -1,0 +1,25 @@
+#include "app/ScreenTable.h"
+
+#include "app/frmZoltauswahl.h"
+#include "ui/common/ScreenSlots.h"
+
+namespace zolt {
+
+namespace {
+template <typename Screen>
+ScreenSlots::Factory Make() {
+    return [](ScreenSlots& screens) -> QWidget* { return new Screen(screens); };
+}
+}  // namespace
+
+void RegisterScreens(ScreenSlots& screens) {
+    const struct Entry {
+        ScreenId id;
+        ScreenSlots::Factory factory;
+    } table[] = {
+        {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+    };
+    for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
+}
+
+}  // namespace zolt

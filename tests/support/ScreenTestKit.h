@@ -1,0 +1,49 @@
+#pragma once
+// Helpers for screen tests: capture message boxes without blocking, find controls by name.
+
+#include <QApplication>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+#include <vector>
+
+#include "ui/common/MessageBoxes.h"
+
+namespace zolt::testing {
+
+// While alive, every ShowInputError/ShowNote is recorded here instead of opening a modal box.
+class BoxRecorder {
+public:
+    BoxRecorder();
+    ~BoxRecorder();
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+
+    const std::vector<ShownBox>& boxes() const { return boxes_; }
+    int count() const { return static_cast<int>(boxes_.size()); }
+    const ShownBox& last() const { return boxes_.back(); }
+    void clear() { boxes_.clear(); }
+
+private:
+    std::vector<ShownBox> boxes_;
+};
+
+// The control called name below root (root itself when it carries the name); fails the
+// running test when there is none.
+template <typename T = QWidget>
+T* Find(QWidget* root, const QString& name) {
+    if (root->objectName() == name) {
+        if (auto* self = qobject_cast<T*>(root)) return self;
+    }
+    T* found = root->findChild<T*>(name);
+    if (!found) QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+    return found;
+}
+
+// Types the text into a line edit as a user would replace its content.
+void TypeInto(QWidget* field, const QString& text);
+
+// Clicks a button (QAbstractButton) with the left mouse button.
+void Click(QWidget* button);
+
+}  // namespace zolt::testing

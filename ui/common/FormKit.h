@@ -1,0 +1,47 @@
+#pragma once
+// The steps every calculator screen repeats: fill a rate box, read the checked fields,
+// write formatted outputs. One place, so the screens only say which field and which mask.
+
+#include <QString>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/NumberRules.h"
+
+class QComboBox;
+class QLineEdit;
+class QLabel;
+class QWidget;
+
+namespace zolt {
+
+// Appends the values from, from + step, ... up to to (inclusive, counted in whole steps so
+// that no rounding drift drops the last entry), each rendered by the mask.
+void FillRateBox(QComboBox* box, double from, double to, double step, std::string_view mask = "#0.0",
+                 const RegionalSettings& region = {});
+
+// The text of a field, whether a line edit, a combo box or a label.
+QString FieldText(const QWidget* field);
+
+// IsNumericText over every field first; nullopt when any fails (nothing is read then).
+// Otherwise every field read with LocaleNumber, in the order given.
+std::optional<std::vector<double>> ReadLocaleFields(std::initializer_list<const QWidget*> fields,
+                                                    const RegionalSettings& region = {});
+
+// As ReadLocaleFields, but read with CurrencyNumber and widened to doubles. A field beyond
+// the currency range also gives nullopt, with overflow set when the caller asks for it.
+std::optional<std::vector<double>> ReadCurrencyFields(std::initializer_list<const QWidget*> fields,
+                                                      bool* overflow = nullptr,
+                                                      const RegionalSettings& region = {});
+
+// Writes FormatNumber(value, mask) into a line edit or label.
+void WriteNumber(QWidget* field, double value, std::string_view mask, const RegionalSettings& region = {});
+inline void WriteCurrency(QWidget* field, double value, const RegionalSettings& region = {}) {
+    WriteNumber(field, value, "Currency", region);
+}
+
+void SetFieldText(QWidget* field, const QString& text);
+
+}  // namespace zolt
