@@ -24,3 +24,20 @@ void CenterOnDesktop(QWidget* window) {
 QString ArrayName(const QString& name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
 
 }  // namespace zolt
+
+namespace zolt {
+
+void InstallFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace zolt

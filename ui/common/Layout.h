@@ -1,6 +1,7 @@
 #pragma once
 // Placing controls by the twips of the screen designs (15 twips per pixel) and centring.
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -23,4 +24,12 @@ void CenterOnDesktop(QWidget* window);
 // The objectName of a control-array element: "Bezeichnung6(12)".
 QString ArrayName(const QString& name, int index);
 
+}  // namespace zolt
+
+namespace zolt {
+// The screens name the fonts of their designs ("MS Sans Serif", "Arial", "Times New Roman",
+// "Courier New"); map them to fonts a Linux desktop has. Called once at start-up.
+void InstallFontSubstitutes();
+// "MS Sans Serif" 8 pt, the font of every control unless a screen names another.
+QFont DialogFont();
 }  // namespace zolt
