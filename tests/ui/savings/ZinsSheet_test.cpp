@@ -1,0 +1,546 @@
+// The savings sheet driven as a user drives it: by the controls' names, reading what the
+// screen shows and which message boxes it raises.
+
+#include <QtTest>
+#include <QtWidgets>
+#include <memory>
+
+#include "app/ScreenTable.h"
+#include "support/ScreenTestKit.h"
+#include "ui/common/Layout.h"
+#include "ui/common/ScreenSlots.h"
+#include "ui/savings/ZinsSheet.h"
+
+using zolt::ScreenId;
+using zolt::ScreenSlots;
+using zolt::ZinsSheet;
+using zolt::testing::BoxRecorder;
+using zolt::testing::Click;
+using zolt::testing::Find;
+using zolt::testing::TypeInto;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zinsprogramm-Fehler");
+const QString kMsgAmount = QStringLiteral("Geben Sie eine gültige Anfangssumme ein.");
+const QString kMsgNoMax = QStringLiteral("Geben Sie ein maximale Laufzeit für die Berechnung ein.");
+const QString kMsgMaxBelowMin = QStringLiteral("Die maximale Laufzeit muß größer als die minimale Laufzeit sein.");
+const QString kMsgNoMin = QStringLiteral("Die minimale Laufzeit muß einen Monat oder ein Jahr betragen.");
+const QString kMsgRateZero = QStringLiteral("Geben Sie einen maximalen Zinssatz ein, der größer als Null ist.");
+
+// One sheet in its own slots, opened the way the menu opens it.
+struct Sheet {
+    ScreenSlots screens;
+    ZinsSheet* window = nullptr;
+
+    Sheet() {
+        zolt::RegisterScreens(screens);
+        window = qobject_cast<ZinsSheet*>(screens.Open(ScreenId::ZinsSheet));
+        if (window) {
+            QApplication::setActiveWindow(window);
+            (void)QTest::qWaitForWindowActive(window);
+        }
+    }
+    template <typename T = QWidget>
+    T* get(const char* name) const { return Find<T>(window, QString::fromUtf8(name)); }
+    QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
+    QComboBox* combo(const char* name) const { return get<QComboBox>(name); }
+    QPushButton* button(const char* name) const { return get<QPushButton>(name); }
+    QLabel* label(const char* name) const { return get<QLabel>(name); }
+    QAction* action(const QString& name) const {
+        auto* found = window->findChild<QAction*>(name);
+        if (!found) QTest::qFail(qPrintable(QStringLiteral("no menu item named ") + name), __FILE__, __LINE__);
+        return found;
+    }
+    QString frameTitle(const char* name) const { return get<QGroupBox>(name)->title(); }
+
+    // Types the fields; an entry of nullptr leaves the field as it is.
+    void type(const char* amount, const char* termMax, const char* termMin) const {
+        if (amount) TypeInto(field("txtPurchTotl"), QString::fromUtf8(amount));
+        if (termMax) TypeInto(field("txtLenMax"), QString::fromUtf8(termMax));
+        if (termMin) TypeInto(field("txtLenMin"), QString::fromUtf8(termMin));
+    }
+    // Chooses the rates from the lists (the item index is the rate in whole percent), in an
+    // order that never puts the maximum below the minimum.
+    void rates(int minimum, int maximum) const {
+        combo("comIntrMin")->setCurrentIndex(0);
+        combo("comIntrMax")->setCurrentIndex(maximum);
+        combo("comIntrMin")->setCurrentIndex(minimum);
+    }
+    void chooseCycle(int index) const { action(zolt::ArrayName(QStringLiteral("mnuOptLen"), index))->trigger(); }
+};
+
+QStringList Texts(const BoxRecorder& boxes) {
+    QStringList texts;
+    for (const auto& box : boxes.boxes()) texts << box.text;
+    return texts;
+}
+
+}  // namespace
+
+class ZinsSheetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        zolt::InstallFontSubstitutes();
+        QApplication::setFont(zolt::DialogFont());
+    }
+
+    void startState() {
+        Sheet sheet;
+        QVERIFY(sheet.window);
+        QCOMPARE(sheet.window->objectName(), QStringLiteral("ZinsSheet"));
+        QCOMPARE(sheet.window->windowTitle(), QStringLiteral("Zins- und Zinseszinsrechnung bei Spareinlagen"));
+        QCOMPARE(sheet.label("lblPurchTotl")->text(), QStringLiteral("KAPITAL ->"));
+        QCOMPARE(sheet.frameTitle("frmLoanLen"), QStringLiteral("Laufzeit in Jahren"));
+        QCOMPARE(sheet.frameTitle("frmIntr"), QStringLiteral("Zinssatz"));
+        QCOMPARE(sheet.label("lblLen(0)")->text(), QStringLiteral("Maximum"));
+        QCOMPARE(sheet.label("lblLen(1)")->text(), QStringLiteral("Minimum"));
+        QCOMPARE(sheet.label("lblIntr(0)")->text(), QStringLiteral("Maximum %"));
+        QCOMPARE(sheet.label("lblIntr(1)")->text(), QStringLiteral("Minimum %"));
+        QCOMPARE(sheet.button("cmdCalcPmts")->text(), QStringLiteral("ZINSESZINS"));
+        QCOMPARE(sheet.button("cmdEcalcPmts")->text(), QStringLiteral("einfacher Zins"));
+        QCOMPARE(sheet.button("cmdCalcAmort")->text(), QStringLiteral("detailliert"));
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+        QCOMPARE(sheet.label("frmBez1")->text(), QStringLiteral("   ZINSZYKLUS --------->"));
+        QCOMPARE(sheet.label("frmZyklus")->text(), QStringLiteral("jährliche Verzinsung"));
+        QCOMPARE(sheet.label("frmEart")->text(), QStringLiteral("; Zinseszins"));
+        QVERIFY(sheet.label("frmZAmort")->text().isEmpty());
+        // Grid at its design place: left 2640, top 120, 6870 x 4815 twips.
+        const QRect grid = sheet.get("grdPayments")->geometry();
+        QCOMPARE(grid, QRect(zolt::Px(2640), zolt::Px(120), zolt::Px(6870), zolt::Px(4815)));
+
+        for (const char* name : {"comIntrMax", "comIntrMin"}) {
+            QComboBox* box = sheet.combo(name);
+            QCOMPARE(box->count(), 51);
+            QCOMPARE(box->itemText(0), QStringLiteral("0,0"));
+            QCOMPARE(box->itemText(5), QStringLiteral("5,0"));
+            QCOMPARE(box->itemText(50), QStringLiteral("50,0"));
+            QCOMPARE(box->currentIndex(), 0);
+        }
+    }
+
+    void menus() {
+        Sheet sheet;
+        const QList<QAction*> bar = sheet.window->menuBar()->actions();
+        QStringList titles;
+        for (QAction* menu : bar) titles << menu->text();
+        QCOMPARE(titles, (QStringList{"&Optionen", "&Zinszyklus", "&Rechner", "&Hilfe", "Zurüc&k"}));
+
+        // Items in order; an empty name stands for a separator. Every menu but the last ends with one.
+        const QList<QStringList> expected{
+            {"mnuOptCopy", "mnuOptSep"},
+            {"mnuOptLen(0)", "mnuOptLen(1)", "mnuOptLen(2)", "mnuOptLen(3)", "mnuOptLen(4)", "mnuOptLen(5)",
+             "mnuOptLen(6)", "mnuOptLen(7)", "mnuOptSep1"},
+            {"mnuOptTag", "mnuOptTr", "mnuOptSep4"},
+            {"mnuOptInstruct", "mnuHin", "mnuSYS", "mnuOptSep12"},
+            {"mnuOPtZurück"},
+        };
+        const QStringList menuNames{"mnuOptions", "mnuLoanLen", "mnuOptTFin", "mnuINF", "mnuOptRück"};
+        for (int m = 0; m < bar.size(); ++m) {
+            QCOMPARE(bar[m]->objectName(), menuNames[m]);
+            QStringList names;
+            for (QAction* item : bar[m]->menu()->actions()) names << item->objectName();
+            QCOMPARE(names, expected[m]);
+            const bool last = m == bar.size() - 1;
+            QCOMPARE(bar[m]->menu()->actions().last()->isSeparator(), !last);
+        }
+        const QStringList cycleTexts{"&jährlich",
+                                     "&monatlich",
+                                     "&zwei Monate   (60 Tage)",
+                                     "&drei Monate    (90 Tage)",
+                                     "&vier Monate    (120 Tage)",
+                                     "&sechs Monate (180 Tage)",
+                                     "&tägliche Verzinsung",
+                                     "S&parplan mon. Verzinsung"};
+        for (int i = 0; i < 8; ++i) {
+            QAction* item = sheet.action(zolt::ArrayName(QStringLiteral("mnuOptLen"), i));
+            QCOMPARE(item->text(), cycleTexts[i]);
+            QCOMPARE(item->isChecked(), i == 0);
+        }
+        QCOMPARE(sheet.action(QStringLiteral("mnuOptTag"))->text(), QStringLiteral("&Differenz zw. 2 Datumsangaben"));
+        QCOMPARE(sheet.action(QStringLiteral("mnuOPtZurück"))->text(), QStringLiteral("&Zurück zum Auswahlmenü"));
+    }
+
+    // The checks of a compute button, in their order, with what each leaves behind.
+    void checks_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("termMax");
+        QTest::addColumn<QString>("termMin");
+        QTest::addColumn<int>("rateMin");
+        QTest::addColumn<int>("rateMax");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("amountAfter");
+        QTest::addColumn<QString>("termMaxAfter");
+        QTest::addColumn<QString>("termMinAfter");
+        QTest::addColumn<QString>("focus");
+
+        QTest::newRow("empty amount") << "" << "10" << "1" << 3 << 5 << QStringList{kMsgAmount} << "" << "10" << "1"
+                                      << "txtPurchTotl";
+        QTest::newRow("letters as amount") << "abc" << "10" << "1" << 3 << 5 << QStringList{kMsgAmount} << ""
+                                           << "10" << "1" << "txtPurchTotl";
+        QTest::newRow("negative amount") << "-100" << "10" << "1" << 3 << 5 << QStringList{kMsgAmount} << "" << "10"
+                                         << "1" << "txtPurchTotl";
+        QTest::newRow("comma stops the amount at 0") << "0,5" << "10" << "1" << 3 << 5 << QStringList{kMsgAmount}
+                                                     << "" << "10" << "1" << "txtPurchTotl";
+        QTest::newRow("amount before the empty term") << "" << "" << "" << 0 << 0 << QStringList{kMsgAmount} << ""
+                                                      << "" << "" << "txtPurchTotl";
+        QTest::newRow("empty maximum term") << "1000" << "" << "1" << 3 << 5 << QStringList{kMsgNoMax} << "1000"
+                                            << "" << "1" << "txtLenMax";
+        QTest::newRow("maximum below minimum") << "1000" << "5" << "10" << 3 << 5 << QStringList{kMsgMaxBelowMin}
+                                               << "1000" << "" << "10" << "txtLenMax";
+        QTest::newRow("negative maximum, empty minimum")
+            << "1000" << "-5" << "" << 3 << 5 << QStringList{kMsgMaxBelowMin} << "1000" << "" << "" << "txtLenMax";
+        QTest::newRow("empty minimum, then rate 0")
+            << "1000" << "10" << "" << 0 << 0 << QStringList{kMsgNoMin, kMsgRateZero} << "1000" << "10" << "1"
+            << "comIntrMax";
+        QTest::newRow("maximum rate 0") << "1000" << "10" << "1" << 0 << 0 << QStringList{kMsgRateZero} << "1000"
+                                        << "10" << "1" << "comIntrMax";
+        QTest::newRow("letters as term read 0") << "1000" << "zehn" << "1" << 3 << 5 << QStringList{kMsgMaxBelowMin}
+                                                << "1000" << "" << "1" << "txtLenMax";
+    }
+
+    void checks() {
+        QFETCH(QString, amount);
+        QFETCH(QString, termMax);
+        QFETCH(QString, termMin);
+        QFETCH(int, rateMin);
+        QFETCH(int, rateMax);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, amountAfter);
+        QFETCH(QString, termMaxAfter);
+        QFETCH(QString, termMinAfter);
+        QFETCH(QString, focus);
+
+        for (const char* button : {"cmdCalcPmts", "cmdEcalcPmts"}) {
+            Sheet sheet;
+            sheet.type(amount.toUtf8().constData(), termMax.toUtf8().constData(), termMin.toUtf8().constData());
+            sheet.rates(rateMin, rateMax);
+            BoxRecorder boxes;
+            Click(sheet.button(button));
+            QCOMPARE(Texts(boxes), messages);
+            for (const auto& box : boxes.boxes()) {
+                QCOMPARE(box.title, kTitle);
+                QCOMPARE(box.icon, QMessageBox::Warning);
+            }
+            QCOMPARE(sheet.field("txtPurchTotl")->text(), amountAfter);
+            QCOMPARE(sheet.field("txtLenMax")->text(), termMaxAfter);
+            QCOMPARE(sheet.field("txtLenMin")->text(), termMinAfter);
+            QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focus);
+            QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+            QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+            QVERIFY(!QApplication::overrideCursor());
+            // A failed "einfacher Zins" still names its kind in the red row.
+            const bool simple = QByteArray(button) == "cmdEcalcPmts";
+            QCOMPARE(sheet.label("frmEart")->text(),
+                     simple ? QStringLiteral("; einfacher Zins") : QStringLiteral("; Zinseszins"));
+        }
+    }
+
+    void emptyMinimumTermBecomesOne() {
+        Sheet sheet;
+        sheet.type("1000", "3", nullptr);
+        sheet.rates(3, 4);
+        BoxRecorder boxes;
+        Click(sheet.button("cmdCalcPmts"));
+        QCOMPARE(Texts(boxes), QStringList{kMsgNoMin});
+        QCOMPARE(sheet.field("txtLenMin")->text(), QStringLiteral("1"));
+        QVERIFY(sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void rateLists_data() {
+        QTest::addColumn<int>("firstMax");
+        QTest::addColumn<int>("choose");
+        QTest::addColumn<bool>("chooseMinimum");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("maxAfter");
+        QTest::addColumn<int>("minAfter");
+
+        QTest::newRow("minimum 7 above maximum 5")
+            << 5 << 7 << true
+            << QStringLiteral("Der minimale Zinssatz muß kleiner oder gleich dem maximalen Zinssatz sein.") << 5 << 5;
+        QTest::newRow("maximum 3 below minimum 5")
+            << 9 << 3 << false
+            << QStringLiteral("Der maximale Zinssatz muß größer oder gleich dem minimalen Zinssatz sein.") << 5 << 5;
+        QTest::newRow("minimum equal to maximum") << 5 << 5 << true << QString() << 5 << 5;
+    }
+
+    void rateLists() {
+        QFETCH(int, firstMax);
+        QFETCH(int, choose);
+        QFETCH(bool, chooseMinimum);
+        QFETCH(QString, message);
+        QFETCH(int, maxAfter);
+        QFETCH(int, minAfter);
+
+        Sheet sheet;
+        sheet.combo("comIntrMax")->setCurrentIndex(firstMax);
+        if (!chooseMinimum) {
+            sheet.combo("comIntrMin")->setCurrentIndex(5);
+            sheet.combo("comIntrMax")->setCurrentIndex(5);
+        }
+        BoxRecorder boxes;
+        (chooseMinimum ? sheet.combo("comIntrMin") : sheet.combo("comIntrMax"))->setCurrentIndex(choose);
+        QCOMPARE(Texts(boxes), message.isEmpty() ? QStringList{} : QStringList{message});
+        if (!message.isEmpty()) {
+            QCOMPARE(boxes.last().title, kTitle);
+            QCOMPARE(QApplication::focusWidget(),
+                     chooseMinimum ? static_cast<QWidget*>(sheet.combo("comIntrMin")) : sheet.combo("comIntrMax"));
+        }
+        QCOMPARE(sheet.combo("comIntrMax")->currentIndex(), maxAfter);
+        QCOMPARE(sheet.combo("comIntrMin")->currentIndex(), minAfter);
+    }
+
+    // What the "Zinszyklus" menu writes, and what a computation then writes over it.
+    void cycleCaptions_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("menuLoanLen");
+        QTest::addColumn<QString>("menuZyklus");
+        QTest::addColumn<QString>("menuBez1");
+        QTest::addColumn<QString>("tableLoanLen");
+        QTest::addColumn<QString>("tableZyklus");
+        QTest::addColumn<QString>("tableBez1");
+        QTest::addColumn<bool>("plan");
+
+        QTest::newRow("0 jährlich") << 0 << "Laufzeit in Jahren    " << "jährliche Verzinsung" << "ZINSZYKLUS ----->"
+                                    << "Laufzeit in Jahren    " << "jährliche Verzinsung" << "ZINSZYKLUS ----->"
+                                    << false;
+        QTest::newRow("1 monatlich") << 1 << "Laufzeit in Monaten   " << "monatliche Verzinsung"
+                                     << "ZINSZYKLUS ----->" << "Laufzeit in Monaten   " << "monatliche Verzinsung"
+                                     << "ZINSZYKLUS ----->" << false;
+        QTest::newRow("2 zwei Monate") << 2 << "Anzahl der Zyklen   " << "Zinsyklus 2 Monate" << "ZINSZYKLUS ----->"
+                                       << "Anzahl der Zyklen   " << "Zinszyklus 2 Monate" << "ZINSZYKLUS ----->"
+                                       << false;
+        QTest::newRow("3 drei Monate") << 3 << "Anzahl der Zyklen   " << "Zinszyklus 3 Monate"
+                                       << "ZINSZYKLUS ----->" << "Anzahl der Zyklen   " << "Zinszyklus 3 Monate"
+                                       << "ZINSZYKLUS ----->" << false;
+        QTest::newRow("4 vier Monate") << 4 << "Anzahl der Zyklen   " << "Zinszyklus 4 Monate"
+                                       << "Zinszyklus ----->" << "Anzahl der Zyklen   " << "Zinszyklus 4 Monate"
+                                       << "Zinszyklus ----->" << false;
+        QTest::newRow("5 sechs Monate") << 5 << "Anzahl der Zyklen   " << "Zinszyklus 6 Monate"
+                                        << "ZINSZYKLUS ----->" << "Anzahl der Zyklen   " << "Zinszyklus 6 Monate"
+                                        << "ZINSZYKLUS ----->" << false;
+        QTest::newRow("6 täglich") << 6 << "Anzahl der Tage   " << "tägliche Verzinsung" << "ZINSZYKLUS ----->"
+                                   << "Anzahl der Tage   " << "tägliche Verzinsung" << "ZINSZYKLUS ----->" << false;
+        QTest::newRow("7 Sparplan") << 7 << "Anzahl der Monate  " << "monatliche Verzinsung " << "SPARPLAN ----->"
+                                    << "Anzahl der Monate   " << "monatliche Verzinsung" << "SPARPLAN -----> "
+                                    << true;
+    }
+
+    void cycleCaptions() {
+        QFETCH(int, index);
+        QFETCH(QString, menuLoanLen);
+        QFETCH(QString, menuZyklus);
+        QFETCH(QString, menuBez1);
+        QFETCH(QString, tableLoanLen);
+        QFETCH(QString, tableZyklus);
+        QFETCH(QString, tableBez1);
+        QFETCH(bool, plan);
+
+        Sheet sheet;
+        sheet.type(nullptr, "3", "1");
+        sheet.rates(3, 4);
+        BoxRecorder boxes;
+        sheet.chooseCycle(index);  // amount empty: no computation yet
+        QCOMPARE(boxes.count(), 0);
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(sheet.action(zolt::ArrayName(QStringLiteral("mnuOptLen"), i))->isChecked(), i == index);
+        }
+        QCOMPARE(sheet.frameTitle("frmLoanLen"), menuLoanLen);
+        QCOMPARE(sheet.label("frmZyklus")->text(), menuZyklus);
+        QCOMPARE(sheet.label("frmBez1")->text(), menuBez1);
+        QCOMPARE(sheet.button("cmdCalcPmts")->text(), plan ? QStringLiteral("SPARPLAN") : QStringLiteral("ZINSESZINS"));
+        QCOMPARE(sheet.button("cmdEcalcPmts")->isEnabled(), !plan);
+        QCOMPARE(sheet.label("lblPurchTotl")->text(), plan ? QStringLiteral("Betrag p.m.") : QStringLiteral("KAPITAL"));
+        QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+
+        sheet.type("1000", nullptr, nullptr);
+        Click(sheet.button("cmdCalcPmts"));
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(sheet.frameTitle("frmLoanLen"), tableLoanLen);
+        QCOMPARE(sheet.label("frmZyklus")->text(), tableZyklus);
+        QCOMPARE(sheet.label("frmBez1")->text(), tableBez1);
+        QCOMPARE(sheet.label("frmEart")->text(), QStringLiteral("; Zinseszins"));
+        QCOMPARE(sheet.label("frmZAmort")->text(), QStringLiteral(" "));
+        QVERIFY(sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+    }
+
+    // With an amount in the field, a new cycle recomputes at once, and with compound interest.
+    void cycleMenuRecomputes() {
+        Sheet sheet;
+        sheet.type("1000", "3", "1");
+        sheet.rates(3, 4);
+        BoxRecorder boxes;
+        Click(sheet.button("cmdEcalcPmts"));
+        QCOMPARE(sheet.label("frmEart")->text(), QStringLiteral("; einfacher Zins"));
+        sheet.chooseCycle(1);
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(sheet.label("frmEart")->text(), QStringLiteral("; Zinseszins"));
+        QCOMPARE(sheet.frameTitle("frmLoanLen"), QStringLiteral("Laufzeit in Monaten   "));
+        QVERIFY(!QApplication::overrideCursor());
+
+        // The recomputation runs the checks too: a zero maximum rate is reported.
+        sheet.rates(0, 0);
+        sheet.chooseCycle(5);
+        QCOMPARE(Texts(boxes), QStringList{kMsgRateZero});
+    }
+
+    // Inputs that no table can hold end in a refusal; nothing on the screen changes.
+    void hostileInputs_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("termMax");
+        QTest::addColumn<QString>("termMin");
+        QTest::addColumn<int>("cycle");
+        QTest::addColumn<QString>("fragment");
+
+        QTest::newRow("amount 1e308") << "1e308" << "10" << "1" << 0 << "Zahlenbereich";
+        QTest::newRow("amount beyond the double range") << "1e400" << "10" << "1" << 0 << "Zahlenbereich";
+        QTest::newRow("term 1e308") << "1000" << "1e308" << "1" << 0 << "zu groß";
+        QTest::newRow("term beyond the double range") << "1000" << "1e999" << "1" << 0 << "Zahlenbereich";
+        QTest::newRow("ten million days") << "1000" << "10000000" << "1" << 6 << "zu groß";
+        QTest::newRow("100000 years at 50 %") << "1000" << "100000" << "99990" << 0 << "Zahlenbereich";
+        QTest::newRow("savings plan over 5000 years of months") << "100" << "60000" << "59990" << 7 << "Zahlenbereich";
+        QTest::newRow("negative terms") << "1000" << "-5" << "-10" << 0 << "negativ";
+        QTest::newRow("negative minimum term") << "1000" << "5" << "-3" << 0 << "negativ";
+    }
+
+    void hostileInputs() {
+        QFETCH(QString, amount);
+        QFETCH(QString, termMax);
+        QFETCH(QString, termMin);
+        QFETCH(int, cycle);
+        QFETCH(QString, fragment);
+
+        Sheet sheet;
+        sheet.rates(0, 50);
+        if (cycle != 0) sheet.chooseCycle(cycle);
+        sheet.type(amount.toUtf8().constData(), termMax.toUtf8().constData(), termMin.toUtf8().constData());
+        const QString loanLenBefore = sheet.frameTitle("frmLoanLen");
+        BoxRecorder boxes;
+        QElapsedTimer clock;
+        clock.start();
+        Click(sheet.button("cmdCalcPmts"));
+        QVERIFY2(clock.elapsed() < 5000, "a refusal must come at once");
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, kTitle);
+        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+        QVERIFY2(boxes.last().text.contains(fragment), qPrintable(boxes.last().text));
+        QCOMPARE(sheet.frameTitle("frmLoanLen"), loanLenBefore);
+        QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void informationBoxes() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.action(QStringLiteral("mnuOptInstruct"))->trigger();
+        sheet.action(QStringLiteral("mnuHin"))->trigger();
+        QCOMPARE(boxes.count(), 2);
+        const auto& instructions = boxes.boxes()[0];
+        QCOMPARE(instructions.icon, QMessageBox::Information);
+        QCOMPARE(instructions.title, QStringLiteral("ZINSESZINSRECHNUNG-ANLEITUNG"));
+        const QStringList paragraphs = instructions.text.split(QStringLiteral("\n\n"));
+        QCOMPARE(paragraphs.size(), 5);
+        QVERIFY(paragraphs[0].startsWith(QStringLiteral("Wählen Sie aus der Menüleiste einen Zinszyklus")));
+        QVERIFY(paragraphs[0].contains(QStringLiteral("Zinssatz ein.  Klicken Sie")));
+        QVERIFY(paragraphs[1].endsWith(QStringLiteral("wählen Sie die Schaltfläche 'einfacher Zins'.")));
+        QVERIFY(paragraphs[4].startsWith(QStringLiteral("In der 'rot' hinterlegten Zeile")));
+
+        const auto& version = boxes.boxes()[1];
+        QCOMPARE(version.icon, QMessageBox::Information);
+        QCOMPARE(version.title, QStringLiteral("ZINSRECHNUNG-HINWEIS"));
+        const QStringList lines = version.text.split(QStringLiteral("\n\n"));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("ZINSRECHNUNG"));
+        QCOMPARE(lines[1], QStringLiteral("VERSION 1.2 "));
+        QVERIFY(!lines[2].isEmpty());
+    }
+
+    void clockText_data() {
+        QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Saturday morning") << QDateTime(QDate(2026, 12, 5), QTime(8, 27, 59))
+                                          << QStringLiteral("  Sa  05.12.2026; 08:27");
+        QTest::newRow("Sunday") << QDateTime(QDate(2026, 12, 6), QTime(23, 5)) << QStringLiteral("  So  06.12.2026; 23:05");
+        QTest::newRow("Monday, leap day") << QDateTime(QDate(2016, 2, 29), QTime(0, 0))
+                                          << QStringLiteral("  Mo  29.02.2016; 00:00");
+        QTest::newRow("Wednesday") << QDateTime(QDate(2000, 1, 5), QTime(12, 0)) << QStringLiteral("  Mi  05.01.2000; 12:00");
+    }
+
+    void clockText() {
+        QFETCH(QDateTime, moment);
+        QFETCH(QString, text);
+        QCOMPARE(ZinsSheet::ClockText(moment), text);
+    }
+
+    void clockRuns() {
+        Sheet sheet;
+        auto* timer = sheet.window->findChild<QTimer*>(QStringLiteral("Zeit1"));
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+        QLabel* clock = sheet.label("Bezeichnung1");
+        clock->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!clock->text().isEmpty(), 2500);
+        const QString now = ZinsSheet::ClockText(QDateTime::currentDateTime());
+        // The minute may have turned between the tick and now; the day and date have not (almost).
+        QCOMPARE(clock->text().left(16), now.left(16));
+    }
+
+    void otherScreensOpenFromTheMenu() {
+        Sheet sheet;
+        // The tools are registered by their own units; stand-ins show that the menu asks for them.
+        for (const ScreenId id : {ScreenId::frmKalender, ScreenId::Calculator, ScreenId::frmCallDlls}) {
+            sheet.screens.Register(id, [id](ScreenSlots&) {
+                auto* stand = new QWidget;
+                stand->setObjectName(QStringLiteral("stand-in %1").arg(static_cast<int>(id)));
+                return stand;
+            });
+        }
+        const struct {
+            const char* item;
+            ScreenId id;
+        } items[] = {{"mnuOptTag", ScreenId::frmKalender}, {"mnuOptTr", ScreenId::Calculator},
+                     {"mnuSYS", ScreenId::frmCallDlls}};
+        for (const auto& item : items) {
+            QVERIFY(!sheet.screens.Get(item.id));
+            sheet.action(QString::fromUtf8(item.item))->trigger();
+            QVERIFY(sheet.screens.Get(item.id));
+            QVERIFY(sheet.screens.Get(item.id)->isVisible());
+        }
+        QVERIFY(sheet.window->isVisible());
+    }
+
+    void backHidesAndKeepsState() {
+        Sheet sheet;
+        sheet.type("1000", "3", "1");
+        sheet.rates(3, 4);
+        sheet.chooseCycle(2);
+        sheet.action(QStringLiteral("mnuOPtZurück"))->trigger();
+        QVERIFY(!sheet.window->isVisible());
+        QCOMPARE(sheet.screens.Get(ScreenId::ZinsSheet), sheet.window);
+        QWidget* again = sheet.screens.Open(ScreenId::ZinsSheet);
+        QCOMPARE(again, sheet.window);
+        QVERIFY(again->isVisible());
+        QCOMPARE(sheet.field("txtPurchTotl")->text(), QStringLiteral("1000"));
+        QCOMPARE(sheet.combo("comIntrMax")->currentText(), QStringLiteral("4,0"));
+        QVERIFY(sheet.action(QStringLiteral("mnuOptLen(2)"))->isChecked());
+        QVERIFY(sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
+    }
+
+    void resizeFollowsTheWindow() {
+        Sheet sheet;
+        QWidget* grid = sheet.get("grdPayments");
+        const int before = grid->width();
+        sheet.window->resize(sheet.window->width() + 100, sheet.window->height());
+        QTRY_COMPARE(grid->width(), before + 100);
+        sheet.window->resize(60, sheet.window->height());  // narrower than the left column
+        QTRY_VERIFY(grid->width() >= 0);
+    }
+};
+
+QTEST_MAIN(ZinsSheetTest)
+#include "ZinsSheet_test.moc"

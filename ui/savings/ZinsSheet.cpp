@@ -1,0 +1,573 @@
+#include "ui/savings/ZinsSheet.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+
+#include "core/NumberRules.h"
+#include "ui/common/FormKit.h"
+#include "ui/common/Layout.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/QtText.h"
+#include "ui/common/ScreenSlots.h"
+
+namespace zolt {
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Zinsprogramm-Fehler");
+
+// The hourglass for the length of one computation, restored on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+double Reading(const QString& text) { return LeadingNumber(ToStd(text)); }
+
+QLabel* RedLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+// The captions that the "Zinszyklus" menu writes (one row per item). They differ in small
+// ways from the ones a computation writes (see SetCycleCaptionsForTable); both are kept as
+// the program has always shown them.
+struct CycleMenuCaptions {
+    const char* loanLen;
+    const char* zyklus;
+    const char* bez1;
+};
+constexpr std::array<CycleMenuCaptions, 8> kMenuCaptions{{
+    {"Laufzeit in Jahren    ", "jährliche Verzinsung", "ZINSZYKLUS ----->"},
+    {"Laufzeit in Monaten   ", "monatliche Verzinsung", "ZINSZYKLUS ----->"},
+    {"Anzahl der Zyklen   ", "Zinsyklus 2 Monate", "ZINSZYKLUS ----->"},
+    {"Anzahl der Zyklen   ", "Zinszyklus 3 Monate", "ZINSZYKLUS ----->"},
+    {"Anzahl der Zyklen   ", "Zinszyklus 4 Monate", "Zinszyklus ----->"},
+    {"Anzahl der Zyklen   ", "Zinszyklus 6 Monate", "ZINSZYKLUS ----->"},
+    {"Anzahl der Tage   ", "tägliche Verzinsung", "ZINSZYKLUS ----->"},
+    {"Anzahl der Monate  ", "monatliche Verzinsung ", "SPARPLAN ----->"},
+}};
+
+constexpr int kSavingsPlanIndex = static_cast<int>(InterestCycle::SavingsPlan);
+
+// The picture of the top-left grid cell: 50 x 50 pixels, a stack of coins under a percent sign.
+QPixmap CornerPicture() {
+    QPixmap picture(50, 50);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(120, 90, 0), 1));
+    painter.setBrush(QColor(230, 190, 40));
+    for (int coin = 0; coin < 4; ++coin) painter.drawEllipse(QRectF(8, 36 - coin * 6, 34, 10));
+    painter.setPen(QColor(160, 0, 0));
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(16);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, 50, 22), Qt::AlignCenter, QStringLiteral("%"));
+    return picture;
+}
+
+// The decorative icon beside the amount: a small coin.
+QPixmap DecorativeIcon() {
+    QPixmap icon(32, 32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(120, 90, 0), 2));
+    painter.setBrush(QColor(230, 190, 40));
+    painter.drawEllipse(QRectF(2, 2, 28, 28));
+    painter.setPen(QColor(120, 90, 0));
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(14);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("\u20AC"));
+    return icon;
+}
+
+}  // namespace
+
+ZinsSheet::ZinsSheet(ScreenSlots& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
+    setObjectName(QStringLiteral("ZinsSheet"));
+    setWindowTitle(QStringLiteral("Zins- und Zinseszinsrechnung bei Spareinlagen"));
+    setFont(DialogFont());
+    BuildControls();
+    BuildMenus();
+    Form_Load();
+}
+
+ZinsSheet::~ZinsSheet() = default;
+
+void ZinsSheet::BuildControls() {
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("ZinsSheetClient"));
+    setCentralWidget(central_);
+
+    lblPurchTotl_ = new QLabel(QStringLiteral("KAPITAL ->"), central_);
+    lblPurchTotl_->setObjectName(QStringLiteral("lblPurchTotl"));
+    PlaceTwips(lblPurchTotl_, 135, 180, 1035, 255);
+
+    txtPurchTotl_ = new QLineEdit(central_);
+    txtPurchTotl_->setObjectName(QStringLiteral("txtPurchTotl"));
+    PlaceTwips(txtPurchTotl_, 1200, 150, 1215, 315);
+
+    Anzeige1_ = new QLabel(central_);
+    Anzeige1_->setObjectName(QStringLiteral("Anzeige1"));
+    Anzeige1_->setPixmap(DecorativeIcon());
+    PlaceTwips(Anzeige1_, 1027, 555, 480, 480);
+
+    frmLoanLen_ = new QGroupBox(QStringLiteral("Laufzeit in Jahren"), central_);
+    frmLoanLen_->setObjectName(QStringLiteral("frmLoanLen"));
+    PlaceTwips(frmLoanLen_, 120, 1080, 2295, 1215);
+    lblLen_[0] = new QLabel(QStringLiteral("Maximum"), frmLoanLen_);
+    PlaceTwips(lblLen_[0], 120, 360, 1215, 255);
+    txtLenMax_ = new QLineEdit(frmLoanLen_);
+    txtLenMax_->setObjectName(QStringLiteral("txtLenMax"));
+    PlaceTwips(txtLenMax_, 1440, 360, 615, 315);
+    lblLen_[1] = new QLabel(QStringLiteral("Minimum"), frmLoanLen_);
+    PlaceTwips(lblLen_[1], 120, 840, 1215, 255);
+    txtLenMin_ = new QLineEdit(frmLoanLen_);
+    txtLenMin_->setObjectName(QStringLiteral("txtLenMin"));
+    PlaceTwips(txtLenMin_, 1440, 840, 615, 315);
+
+    frmIntr_ = new QGroupBox(QStringLiteral("Zinssatz"), central_);
+    frmIntr_->setObjectName(QStringLiteral("frmIntr"));
+    PlaceTwips(frmIntr_, 120, 2400, 2295, 1335);
+    lblIntr_[0] = new QLabel(QStringLiteral("Maximum %"), frmIntr_);
+    PlaceTwips(lblIntr_[0], 120, 405, 1215, 255);
+    comIntrMax_ = new QComboBox(frmIntr_);
+    comIntrMax_->setObjectName(QStringLiteral("comIntrMax"));
+    PlaceTwips(comIntrMax_, 1440, 360, 735, 315);
+    lblIntr_[1] = new QLabel(QStringLiteral("Minimum %"), frmIntr_);
+    PlaceTwips(lblIntr_[1], 120, 885, 1215, 255);
+    comIntrMin_ = new QComboBox(frmIntr_);
+    comIntrMin_->setObjectName(QStringLiteral("comIntrMin"));
+    PlaceTwips(comIntrMin_, 1440, 840, 735, 315);
+    for (int i = 0; i < 2; ++i) {
+        lblLen_[static_cast<std::size_t>(i)]->setObjectName(ArrayName(QStringLiteral("lblLen"), i));
+        lblIntr_[static_cast<std::size_t>(i)]->setObjectName(ArrayName(QStringLiteral("lblIntr"), i));
+    }
+
+    cmdCalcPmts_ = new QPushButton(QStringLiteral("ZINSESZINS"), central_);
+    cmdCalcPmts_->setObjectName(QStringLiteral("cmdCalcPmts"));
+    PlaceTwips(cmdCalcPmts_, 120, 3840, 2295, 375);
+    cmdEcalcPmts_ = new QPushButton(QStringLiteral("einfacher Zins"), central_);
+    cmdEcalcPmts_->setObjectName(QStringLiteral("cmdEcalcPmts"));
+    PlaceTwips(cmdEcalcPmts_, 120, 4320, 2295, 375);
+    cmdCalcAmort_ = new QPushButton(QStringLiteral("detailliert"), central_);
+    cmdCalcAmort_->setObjectName(QStringLiteral("cmdCalcAmort"));
+    cmdCalcAmort_->setEnabled(false);
+    PlaceTwips(cmdCalcAmort_, 120, 4800, 2295, 375);
+
+    grdPayments_ = new QFrame(central_);
+    grdPayments_->setObjectName(QStringLiteral("grdPayments"));
+    grdPayments_->setFrameShape(QFrame::Box);
+    PlaceTwips(grdPayments_, 2640, 120, 6870, 4815);
+
+    frmBez1_ = RedLabel(central_, QStringLiteral("frmBez1"), QStringLiteral("   ZINSZYKLUS --------->"));
+    PlaceTwips(frmBez1_, 2640, 5400, 2175, 255);
+    frmZyklus_ = RedLabel(central_, QStringLiteral("frmZyklus"), QStringLiteral("jährliche Verzinsung"));
+    PlaceTwips(frmZyklus_, 4815, 5400, 1935, 255);
+    frmEart_ = RedLabel(central_, QStringLiteral("frmEart"), QStringLiteral("; Zinseszins"));
+    PlaceTwips(frmEart_, 6750, 5400, 1815, 255);
+    frmZAmort_ = RedLabel(central_, QStringLiteral("frmZAmort"), QString());
+    PlaceTwips(frmZAmort_, 8505, 5400, 960, 255);
+
+    Bezeichnung1_ = new QLabel(central_);
+    Bezeichnung1_->setObjectName(QStringLiteral("Bezeichnung1"));
+    QPalette clockPalette = Bezeichnung1_->palette();
+    clockPalette.setColor(QPalette::WindowText, Qt::cyan);
+    Bezeichnung1_->setPalette(clockPalette);
+    PlaceTwips(Bezeichnung1_, 180, 5400, 2250, 255);
+
+    Zeit1_ = new QTimer(this);
+    Zeit1_->setObjectName(QStringLiteral("Zeit1"));
+
+    connect(txtPurchTotl_, &QLineEdit::textChanged, this, &ZinsSheet::txtPurchTotl_Change);
+    connect(txtLenMin_, &QLineEdit::textChanged, this, &ZinsSheet::txtLenMin_Change);
+    connect(txtLenMax_, &QLineEdit::textChanged, this, &ZinsSheet::txtLenMax_Change);
+    connect(cmdCalcPmts_, &QPushButton::clicked, this, &ZinsSheet::cmdCalcPmts_Click);
+    connect(cmdEcalcPmts_, &QPushButton::clicked, this, &ZinsSheet::cmdEcalcPmts_Click);
+    connect(cmdCalcAmort_, &QPushButton::clicked, this, &ZinsSheet::cmdCalcAmort_Click);
+    connect(Zeit1_, &QTimer::timeout, this, &ZinsSheet::Zeit1_Timer);
+}
+
+void ZinsSheet::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("ZinsSheetMenu"));
+    const auto addMenu = [bar](const QString& name, const QString& title) {
+        QMenu* menu = bar->addMenu(title);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        return menu;
+    };
+    const auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto addSeparator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
+
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Optionen"));
+    mnuOptCopy_ = addItem(options, QStringLiteral("mnuOptCopy"), QStringLiteral("&Kopieren"), &ZinsSheet::mnuOptCopy_Click);
+    mnuOptCopy_->setEnabled(false);
+    addSeparator(options, QStringLiteral("mnuOptSep"));
+
+    QMenu* cycles = addMenu(QStringLiteral("mnuLoanLen"), QStringLiteral("&Zinszyklus"));
+    const std::array<QString, 8> cycleTexts{
+        QStringLiteral("&jährlich"),
+        QStringLiteral("&monatlich"),
+        QStringLiteral("&zwei Monate   (60 Tage)"),
+        QStringLiteral("&drei Monate    (90 Tage)"),
+        QStringLiteral("&vier Monate    (120 Tage)"),
+        QStringLiteral("&sechs Monate (180 Tage)"),
+        QStringLiteral("&tägliche Verzinsung"),
+        QStringLiteral("S&parplan mon. Verzinsung"),
+    };
+    cycleGroup_ = new QActionGroup(this);
+    cycleGroup_->setExclusive(true);
+    for (std::size_t i = 0; i < cycleTexts.size(); ++i) {
+        QAction* action = cycles->addAction(cycleTexts[i]);
+        action->setObjectName(ArrayName(QStringLiteral("mnuOptLen"), static_cast<int>(i)));
+        action->setCheckable(true);
+        cycleGroup_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] { mnuOptLen_Click(static_cast<int>(i)); });
+        mnuOptLen_[i] = action;
+    }
+    mnuOptLen_[0]->setChecked(true);
+    addSeparator(cycles, QStringLiteral("mnuOptSep1"));
+
+    QMenu* tools = addMenu(QStringLiteral("mnuOptTFin"), QStringLiteral("&Rechner"));
+    addItem(tools, QStringLiteral("mnuOptTag"), QStringLiteral("&Differenz zw. 2 Datumsangaben"), &ZinsSheet::mnuOptTag_Click);
+    addItem(tools, QStringLiteral("mnuOptTr"), QStringLiteral("&Rechner"), &ZinsSheet::mnuOptTr_Click);
+    addSeparator(tools, QStringLiteral("mnuOptSep4"));
+
+    QMenu* help = addMenu(QStringLiteral("mnuINF"), QStringLiteral("&Hilfe"));
+    addItem(help, QStringLiteral("mnuOptInstruct"), QStringLiteral("&Hilfe"), &ZinsSheet::mnuOptInstruct_Click);
+    addItem(help, QStringLiteral("mnuHin"), QStringLiteral("&Copyright"), &ZinsSheet::mnuHin_Click);
+    addItem(help, QStringLiteral("mnuSYS"), QStringLiteral("&Systeminfo"), &ZinsSheet::mnuSYS_Click);
+    addSeparator(help, QStringLiteral("mnuOptSep12"));
+
+    QMenu* back = addMenu(QStringLiteral("mnuOptRück"), QStringLiteral("Zurüc&k"));
+    addItem(back, QStringLiteral("mnuOPtZurück"), QStringLiteral("&Zurück zum Auswahlmenü"), &ZinsSheet::mnuOPtZurueck_Click);
+}
+
+void ZinsSheet::Form_Load() {
+    Zeit1_->setInterval(1000);
+    Zeit1_->start();
+    Zeit1_Timer();
+
+    // The client area keeps the right margin of the design beside the grid; the menu bar
+    // comes on top of it.
+    SetClientTwips(this, 9690, 5880);
+    resize(width(), height() + menuBar()->sizeHint().height());
+    CenterOnDesktop(this);
+
+    for (int rate = 0; rate <= 50; ++rate) {
+        const QString item = ToQ(FormatNumber(rate, "0.0"));
+        comIntrMax_->addItem(item);
+        comIntrMin_->addItem(item);
+    }
+    connect(comIntrMax_, &QComboBox::currentIndexChanged, this, &ZinsSheet::comIntrMax_Click);
+    connect(comIntrMin_, &QComboBox::currentIndexChanged, this, &ZinsSheet::comIntrMin_Click);
+    comIntrMax_->setCurrentIndex(0);
+    comIntrMax_Click();
+    comIntrMin_->setCurrentIndex(0);
+    comIntrMin_Click();
+
+    rateCount_ = 16;
+    termCount_ = 3;
+}
+
+void ZinsSheet::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void ZinsSheet::Form_Resize() {
+    if (isMinimized() || !grdPayments_) return;
+    // The grid takes the width of the window less the left column and the right margin
+    // (2940 twips of the outer window, 2820 of its client area); never below nothing.
+    const int gridWidth = std::max(0, static_cast<int>(Twips(central_->width())) - 2820);
+    const QRect place = grdPayments_->geometry();
+    grdPayments_->setGeometry(place.x(), place.y(), Px(gridWidth), place.height());
+}
+
+QString ZinsSheet::ClockText(const QDateTime& moment) {
+    static const std::array<QString, 7> kDays{QStringLiteral("Mo"), QStringLiteral("Di"), QStringLiteral("Mi"),
+                                              QStringLiteral("Do"), QStringLiteral("Fr"), QStringLiteral("Sa"),
+                                              QStringLiteral("So")};
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    const double serial = DateSerial(date.year(), date.month(), date.day()) + TimeSerial(time.hour(), time.minute(), 0);
+    return QStringLiteral("  ") + kDays[static_cast<std::size_t>(date.dayOfWeek() - 1)] + QStringLiteral("  ") +
+           ToQ(FormatNumber(serial, "dd.mm.yyyy")) + QStringLiteral("; ") + ToQ(FormatNumber(serial, "hh:mm"));
+}
+
+void ZinsSheet::Zeit1_Timer() { Bezeichnung1_->setText(ClockText(QDateTime::currentDateTime())); }
+
+void ZinsSheet::txtPurchTotl_Change() { baseAmount_ = Reading(txtPurchTotl_->text()); }
+void ZinsSheet::txtLenMin_Change() { termMin_ = Reading(txtLenMin_->text()); }
+void ZinsSheet::txtLenMax_Change() { termMax_ = Reading(txtLenMax_->text()); }
+
+void ZinsSheet::comIntrMax_Click() {
+    rateMax_ = Reading(comIntrMax_->currentText());
+    if (rateMax_ < rateMin_) {
+        ShowInputError(this, QStringLiteral("Der maximale Zinssatz muß größer oder gleich dem minimalen Zinssatz sein."),
+                       kErrorTitle);
+        comIntrMax_->setCurrentIndex(comIntrMin_->currentIndex());
+        comIntrMax_->setFocus();
+    }
+}
+
+void ZinsSheet::comIntrMin_Click() {
+    rateMin_ = Reading(comIntrMin_->currentText());
+    if (rateMax_ < rateMin_) {
+        ShowInputError(this, QStringLiteral("Der minimale Zinssatz muß kleiner oder gleich dem maximalen Zinssatz sein."),
+                       kErrorTitle);
+        comIntrMin_->setCurrentIndex(comIntrMax_->currentIndex());
+        comIntrMin_->setFocus();
+    }
+}
+
+void ZinsSheet::cmdCalcPmts_Click() { ComputeTable(false); }
+
+void ZinsSheet::cmdEcalcPmts_Click() {
+    frmEart_->setText(QStringLiteral("; einfacher Zins"));
+    ComputeTable(true);
+}
+
+bool ZinsSheet::CheckInputs() {
+    if (!(baseAmount_ > 0)) {
+        ShowInputError(this, QStringLiteral("Geben Sie eine gültige Anfangssumme ein."), kErrorTitle);
+        txtPurchTotl_->clear();
+        txtPurchTotl_->setFocus();
+        return false;
+    }
+    if (txtLenMax_->text().isEmpty()) {
+        ShowInputError(this, QStringLiteral("Geben Sie ein maximale Laufzeit für die Berechnung ein."), kErrorTitle);
+        txtLenMax_->setFocus();
+        return false;
+    }
+    if (termMax_ < termMin_) {
+        ShowInputError(this, QStringLiteral("Die maximale Laufzeit muß größer als die minimale Laufzeit sein."),
+                       kErrorTitle);
+        txtLenMax_->clear();
+        txtLenMax_->setFocus();
+        return false;
+    }
+    if (txtLenMin_->text().isEmpty()) {
+        // Not fatal: the shortest term becomes one unit and the table is computed.
+        ShowInputError(this, QStringLiteral("Die minimale Laufzeit muß einen Monat oder ein Jahr betragen."),
+                       kErrorTitle);
+        txtLenMin_->setText(QStringLiteral("1"));
+        termMin_ = 1;
+    }
+    if (rateMax_ < rateMin_) {
+        ShowInputError(this, QStringLiteral("Der maximale Zinssatz muß größer sein als der minimale Zinssatz."),
+                       kErrorTitle);
+        comIntrMax_->setFocus();
+        return false;
+    }
+    if (rateMax_ < 1) {
+        ShowInputError(this, QStringLiteral("Geben Sie einen maximalen Zinssatz ein, der größer als Null ist."),
+                       kErrorTitle);
+        comIntrMax_->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void ZinsSheet::SetCycleCaptionsForTable() {
+    frmZAmort_->setText(QStringLiteral(" "));
+    switch (cycle_) {
+        case InterestCycle::Yearly:
+            frmLoanLen_->setTitle(QStringLiteral("Laufzeit in Jahren    "));
+            frmZyklus_->setText(QStringLiteral("jährliche Verzinsung"));
+            return;
+        case InterestCycle::Monthly:
+        case InterestCycle::SavingsPlan:
+            frmLoanLen_->setTitle(QStringLiteral("Laufzeit in Monaten   "));
+            frmZyklus_->setText(QStringLiteral("monatliche Verzinsung"));
+            break;
+        case InterestCycle::TwoMonths:
+        case InterestCycle::ThreeMonths:
+        case InterestCycle::FourMonths:
+        case InterestCycle::SixMonths:
+            frmLoanLen_->setTitle(QStringLiteral("Anzahl der Zyklen   "));
+            frmZyklus_->setText(QStringLiteral("Zinszyklus %1 Monate").arg(MonthsPerCycle(cycle_)));
+            break;
+        case InterestCycle::Daily:
+            break;
+    }
+    if (cycle_ == InterestCycle::Daily) {
+        frmLoanLen_->setTitle(QStringLiteral("Anzahl der Tage   "));
+        frmZyklus_->setText(QStringLiteral("tägliche Verzinsung"));
+    } else if (cycle_ == InterestCycle::SavingsPlan) {
+        frmLoanLen_->setTitle(QStringLiteral("Anzahl der Monate   "));
+        frmZyklus_->setText(QStringLiteral("monatliche Verzinsung"));
+        frmBez1_->setText(QStringLiteral("SPARPLAN -----> "));
+    }
+}
+
+bool ZinsSheet::CheckLimits(const TableInputs& inputs) {
+    // A negative term would discount instead of compound; no saver means that.
+    if (inputs.termMin < 0 || inputs.termMax < 0) {
+        ShowInputError(this, QStringLiteral("Die Laufzeit darf nicht negativ sein."), kErrorTitle);
+        txtLenMin_->setFocus();
+        return false;
+    }
+    switch (CheckTableLimits(inputs)) {
+        case TableLimit::Ok:
+            return true;
+        case TableLimit::InputNotFinite:
+            ShowInputError(this,
+                           QStringLiteral("Eine Eingabe liegt außerhalb des darstellbaren Zahlenbereichs. "
+                                          "Geben Sie einen kleineren Betrag oder eine kürzere Laufzeit ein."),
+                           kErrorTitle);
+            return false;
+        case TableLimit::TooManyCells:
+            ShowInputError(this,
+                           QStringLiteral("Die Tabelle wird zu groß. Es lassen sich höchstens %1 Laufzeiten und "
+                                          "%2 Tabellenwerte (Zinssätze mal Laufzeiten) berechnen. Wählen Sie eine "
+                                          "kleinere Laufzeitspanne oder Zinsspanne.")
+                               .arg(ToQ(FormatNumber(kMaxTableTerms, "###,###,##0")),
+                                    ToQ(FormatNumber(kMaxTableCells, "###,###,##0"))),
+                           kErrorTitle);
+            return false;
+        case TableLimit::OutOfRange:
+            ShowInputError(this,
+                           QStringLiteral("Die Endkapitale überschreiten den darstellbaren Zahlenbereich. Wählen Sie "
+                                          "eine kürzere Laufzeit, einen niedrigeren Zinssatz oder einen kleineren "
+                                          "Betrag."),
+                           kErrorTitle);
+            return false;
+    }
+    return false;
+}
+
+void ZinsSheet::ComputeTable(bool simple) {
+    cmdCalcAmort_->setEnabled(false);
+    if (!CheckInputs()) return;
+    TableInputs inputs;
+    inputs.baseAmount = baseAmount_;
+    inputs.termMin = termMin_;
+    inputs.termMax = termMax_;
+    inputs.rateMin = rateMin_;
+    inputs.rateMax = rateMax_;
+    inputs.cycle = cycle_;
+    inputs.kind = simple ? InterestKind::Simple : InterestKind::Compound;
+    if (!CheckLimits(inputs)) return;
+
+    bool finite = false;
+    {
+        const WaitCursor hourglass;
+        RateTermTable table = BuildRateTermTable(inputs);
+        finite = TableIsFinite(table);
+        if (finite) {
+            SetCycleCaptionsForTable();
+            frmEart_->setText(simple ? QStringLiteral("; einfacher Zins") : QStringLiteral("; Zinseszins"));
+            table_ = std::move(table);
+            tableInputs_ = inputs;
+            rateCount_ = table_.rateCountValue;
+            termCount_ = table_.termCountValue;
+            // ShowOverview follows here.
+            detailShown_ = false;
+            mnuOptCopy_->setEnabled(true);
+        }
+    }
+    if (!finite) {
+        // The limit check looks at the corners only; this guards every other cell.
+        ShowInputError(this, QStringLiteral("Die Endkapitale überschreiten den darstellbaren Zahlenbereich."),
+                       kErrorTitle);
+    }
+}
+
+void ZinsSheet::grdPayments_Click() {}
+
+void ZinsSheet::grdPayments_DblClick() {}
+
+void ZinsSheet::cmdCalcAmort_Click() { ShowDetailPlanOfCurrentCell(); }
+
+void ZinsSheet::ShowDetailPlanOfCurrentCell() {
+    const WaitCursor hourglass;
+    cmdCalcAmort_->setEnabled(false);
+    detailShown_ = true;
+}
+
+void ZinsSheet::mnuOptLen_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(mnuOptLen_.size())) return;
+    for (std::size_t i = 0; i < mnuOptLen_.size(); ++i) mnuOptLen_[i]->setChecked(static_cast<int>(i) == index);
+    cycle_ = static_cast<InterestCycle>(index);
+    const CycleMenuCaptions& captions = kMenuCaptions[static_cast<std::size_t>(index)];
+    frmLoanLen_->setTitle(QString::fromUtf8(captions.loanLen));
+    frmZyklus_->setText(QString::fromUtf8(captions.zyklus));
+    frmBez1_->setText(QString::fromUtf8(captions.bez1));
+    const bool plan = index == kSavingsPlanIndex;
+    cmdCalcPmts_->setText(plan ? QStringLiteral("SPARPLAN") : QStringLiteral("ZINSESZINS"));
+    cmdEcalcPmts_->setEnabled(!plan);
+    lblPurchTotl_->setText(plan ? QStringLiteral("Betrag p.m.") : QStringLiteral("KAPITAL"));
+    if (plan) frmEart_->setText(QStringLiteral("; Zinseszins"));
+    if (Reading(txtPurchTotl_->text()) > 0) cmdCalcPmts_Click();
+}
+
+void ZinsSheet::mnuOptCopy_Click() {}
+
+void ZinsSheet::mnuOptTag_Click() { screens_.Open(ScreenId::frmKalender); }
+void ZinsSheet::mnuOptTr_Click() { screens_.Open(ScreenId::Calculator); }
+void ZinsSheet::mnuSYS_Click() { screens_.Open(ScreenId::frmCallDlls); }
+
+void ZinsSheet::mnuOptInstruct_Click() {
+    ShowNote(this,
+             Paragraphs({
+                 QStringLiteral("Wählen Sie aus der Menüleiste einen Zinszyklus (Standard=jährlich) oder den Sparplan. "
+                                "Geben Sie das Anfangskapital oder einen monatl. Sparbetrag, die Laufzeit und den "
+                                "Zinssatz ein.  Klicken Sie auf die Schaltfläche 'ZINSESZINS' oder 'SPARPLAN', um das "
+                                "ENDKAPITAL rechts im Gitternetz anzuzeigen."),
+                 QStringLiteral("Möchten Sie nach jedem Zinszyklus die Zinsen entnehmen und nicht wieder "
+                                "mitverzinsen, dann wählen Sie die Schaltfläche 'einfacher Zins'."),
+                 QStringLiteral("Wünschen Sie einen detaillierten Verzinsungsplan, markieren Sie ein ENDKAPITAL im "
+                                "Gitternetz und klicken Sie auf die Schaltfläche 'detailliert'."),
+                 QStringLiteral("Markieren Sie Zellen im Gitternetz und wählen Sie aus dem Menü Optionen den Befehl "
+                                "Kopieren, um Daten in die Zwischenablage zu kopieren."),
+                 QStringLiteral("In der 'rot' hinterlegten Zeile wird Ihnen der eingestellte Modus, Verzinsungsart "
+                                "(einfacher Zins; Zinseszins) oder Sparplan, Verzinsungszyklus und der Zinssatz "
+                                "angezeigt."),
+             }),
+             QStringLiteral("ZINSESZINSRECHNUNG-ANLEITUNG"));
+}
+
+void ZinsSheet::mnuHin_Click() {
+    ShowNote(this,
+             Paragraphs({QStringLiteral("ZINSRECHNUNG"), QStringLiteral("VERSION 1.2 "),
+                         QStringLiteral("ZOLT Zinsprogramm, Neufassung mit Qt 6, 2026.")}),
+             QStringLiteral("ZINSRECHNUNG-HINWEIS"));
+}
+
+void ZinsSheet::mnuOPtZurueck_Click() { hide(); }
+
+}  // namespace zolt

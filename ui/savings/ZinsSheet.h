@@ -1,0 +1,125 @@
+#pragma once
+// The savings sheet: end capitals over a range of terms and a range of rates, for eight
+// interest cycles, compound or simple interest or a savings plan; a detailed plan per cell
+// and a copy of any block to the clipboard.
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "core/InterestEngine.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QDateTime;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace zolt {
+class ScreenSlots;
+
+class ZinsSheet : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ZinsSheet(ScreenSlots& screens, QWidget* parent = nullptr);
+    ~ZinsSheet() override;
+
+    // "  Sa  05.12.2026; 08:27": the text of the clock label at the given moment.
+    static QString ClockText(const QDateTime& moment);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+
+    void Form_Load();
+    void Form_Resize();
+    void Zeit1_Timer();
+
+    void txtPurchTotl_Change();
+    void txtLenMin_Change();
+    void txtLenMax_Change();
+    void comIntrMin_Click();
+    void comIntrMax_Click();
+
+    void cmdCalcPmts_Click();
+    void cmdEcalcPmts_Click();
+    void cmdCalcAmort_Click();
+    void grdPayments_Click();
+    void grdPayments_DblClick();
+
+    void mnuOptLen_Click(int index);
+    void mnuOptCopy_Click();
+    void mnuOptTag_Click();
+    void mnuOptTr_Click();
+    void mnuSYS_Click();
+    void mnuOptInstruct_Click();
+    void mnuHin_Click();
+    void mnuOPtZurueck_Click();
+
+    // Steps B.1 to B.7 for both compute buttons; simple is true for "einfacher Zins".
+    void ComputeTable(bool simple);
+    // The checks of B.2 in their order; false when one of them ended the handler.
+    bool CheckInputs();
+    // The limits of what can be computed and held; false (after a box) when the table is refused.
+    bool CheckLimits(const TableInputs& inputs);
+    void SetCycleCaptionsForTable();
+    void ShowDetailPlanOfCurrentCell();
+
+    ScreenSlots& screens_;
+
+    QWidget* central_ = nullptr;
+    QLabel* lblPurchTotl_ = nullptr;
+    QLineEdit* txtPurchTotl_ = nullptr;
+    QGroupBox* frmLoanLen_ = nullptr;
+    std::array<QLabel*, 2> lblLen_{};
+    QLineEdit* txtLenMax_ = nullptr;
+    QLineEdit* txtLenMin_ = nullptr;
+    QGroupBox* frmIntr_ = nullptr;
+    std::array<QLabel*, 2> lblIntr_{};
+    QComboBox* comIntrMax_ = nullptr;
+    QComboBox* comIntrMin_ = nullptr;
+    QPushButton* cmdCalcPmts_ = nullptr;
+    QPushButton* cmdEcalcPmts_ = nullptr;
+    QPushButton* cmdCalcAmort_ = nullptr;
+    QFrame* grdPayments_ = nullptr;
+    QLabel* frmBez1_ = nullptr;
+    QLabel* frmZyklus_ = nullptr;
+    QLabel* frmEart_ = nullptr;
+    QLabel* frmZAmort_ = nullptr;
+    QLabel* Bezeichnung1_ = nullptr;
+    QLabel* Anzeige1_ = nullptr;
+    QTimer* Zeit1_ = nullptr;
+
+    QAction* mnuOptCopy_ = nullptr;
+    std::array<QAction*, 8> mnuOptLen_{};
+    QActionGroup* cycleGroup_ = nullptr;
+
+    // Readings kept by the change and click handlers.
+    double baseAmount_ = 0;
+    double termMin_ = 0;
+    double termMax_ = 0;
+    double rateMin_ = 0;
+    double rateMax_ = 0;
+    InterestCycle cycle_ = InterestCycle::Yearly;  // the checked item of "Zinszyklus"
+    double termCount_ = 3;
+    double rateCount_ = 16;
+
+    // The last table with what it was computed from; the detailed plan and the copy read it.
+    RateTermTable table_;
+    TableInputs tableInputs_;
+    DetailPlan plan_;
+    // Empty before the first table, false while the grid shows a table, true for a plan.
+    std::optional<bool> detailShown_;
+};
+
+}  // namespace zolt
