@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +21,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/common/SheetGrid.h"
 
 namespace zolt {
 
@@ -182,10 +182,10 @@ void ZinsSheet::BuildControls() {
     cmdCalcAmort_->setEnabled(false);
     PlaceTwips(cmdCalcAmort_, 120, 4800, 2295, 375);
 
-    grdPayments_ = new QFrame(central_);
+    grdPayments_ = new SheetGrid(central_);
     grdPayments_->setObjectName(QStringLiteral("grdPayments"));
-    grdPayments_->setFrameShape(QFrame::Box);
     PlaceTwips(grdPayments_, 2640, 120, 6870, 4815);
+    imgGraphic_ = CornerPicture();
 
     frmBez1_ = RedLabel(central_, QStringLiteral("frmBez1"), QStringLiteral("   ZINSZYKLUS --------->"));
     PlaceTwips(frmBez1_, 2640, 5400, 2175, 255);
@@ -198,7 +198,10 @@ void ZinsSheet::BuildControls() {
 
     Bezeichnung1_ = new QLabel(central_);
     Bezeichnung1_->setObjectName(QStringLiteral("Bezeichnung1"));
+    // Cyan text reads poorly on the grey of the window; a dark ground keeps it legible.
+    Bezeichnung1_->setAutoFillBackground(true);
     QPalette clockPalette = Bezeichnung1_->palette();
+    clockPalette.setColor(QPalette::Window, QColor(0, 0, 128));
     clockPalette.setColor(QPalette::WindowText, Qt::cyan);
     Bezeichnung1_->setPalette(clockPalette);
     PlaceTwips(Bezeichnung1_, 180, 5400, 2250, 255);
@@ -213,6 +216,8 @@ void ZinsSheet::BuildControls() {
     connect(cmdEcalcPmts_, &QPushButton::clicked, this, &ZinsSheet::cmdEcalcPmts_Click);
     connect(cmdCalcAmort_, &QPushButton::clicked, this, &ZinsSheet::cmdCalcAmort_Click);
     connect(Zeit1_, &QTimer::timeout, this, &ZinsSheet::Zeit1_Timer);
+    connect(grdPayments_, &SheetGrid::cellClicked, this, &ZinsSheet::grdPayments_Click);
+    connect(grdPayments_, &SheetGrid::cellDoubleClicked, this, &ZinsSheet::grdPayments_DblClick);
 }
 
 void ZinsSheet::BuildMenus() {
@@ -299,8 +304,13 @@ void ZinsSheet::Form_Load() {
     comIntrMin_->setCurrentIndex(0);
     comIntrMin_Click();
 
+    grdPayments_->SetCurrentCell(0, 0);
+    grdPayments_->SetColWidth(0, static_cast<int>(Twips(imgGraphic_.width())));
+    grdPayments_->SetRowHeight(0, static_cast<int>(Twips(imgGraphic_.height())));
+    grdPayments_->SetPicture(imgGraphic_);
     rateCount_ = 16;
     termCount_ = 3;
+    GridLayout(*grdPayments_, static_cast<int>(rateCount_), static_cast<int>(termCount_));
 }
 
 void ZinsSheet::resizeEvent(QResizeEvent* event) {
@@ -312,9 +322,8 @@ void ZinsSheet::Form_Resize() {
     if (isMinimized() || !grdPayments_) return;
     // The grid takes the width of the window less the left column and the right margin
     // (2940 twips of the outer window, 2820 of its client area); never below nothing.
-    const int gridWidth = std::max(0, static_cast<int>(Twips(central_->width())) - 2820);
-    const QRect place = grdPayments_->geometry();
-    grdPayments_->setGeometry(place.x(), place.y(), Px(gridWidth), place.height());
+    grdPayments_->SetWidthTwips(std::max(0, static_cast<int>(Twips(central_->width())) - 2820));
+    GridLayout(*grdPayments_, static_cast<int>(rateCount_), static_cast<int>(termCount_));
 }
 
 QString ZinsSheet::ClockText(const QDateTime& moment) {
@@ -507,9 +516,18 @@ void ZinsSheet::ComputeTable(bool simple) {
     }
 }
 
-void ZinsSheet::grdPayments_Click() {}
+bool ZinsSheet::ChooseCell() {
+    const bool table = detailShown_.has_value() && !*detailShown_;
+    const bool enable = table && !grdPayments_->Text().isEmpty();
+    cmdCalcAmort_->setEnabled(enable);
+    return enable;
+}
 
-void ZinsSheet::grdPayments_DblClick() {}
+void ZinsSheet::grdPayments_Click() { ChooseCell(); }
+
+void ZinsSheet::grdPayments_DblClick() {
+    if (ChooseCell()) ShowDetailPlanOfCurrentCell();
+}
 
 void ZinsSheet::cmdCalcAmort_Click() { ShowDetailPlanOfCurrentCell(); }
 
@@ -535,7 +553,20 @@ void ZinsSheet::mnuOptLen_Click(int index) {
     if (Reading(txtPurchTotl_->text()) > 0) cmdCalcPmts_Click();
 }
 
-void ZinsSheet::mnuOptCopy_Click() {}
+void ZinsSheet::mnuOptCopy_Click() {
+    if (!detailShown_) {
+        CopySelection(*grdPayments_, CopyHeader::None, {});
+    } else if (*detailShown_) {
+        CopySelection(*grdPayments_, CopyHeader::Plan, {});
+    } else {
+        // Columns beyond the table's terms (the empty ones of the smallest layout) have no header.
+        const bool years = tableInputs_.cycle == InterestCycle::Yearly;
+        CopySelection(*grdPayments_, CopyHeader::Table, [this, years](int col) {
+            if (col < 1 || static_cast<std::size_t>(col) > table_.termCount) return QString();
+            return CopiedTermHeader(table_.Term(static_cast<std::size_t>(col)), years);
+        });
+    }
+}
 
 void ZinsSheet::mnuOptTag_Click() { screens_.Open(ScreenId::frmKalender); }
 void ZinsSheet::mnuOptTr_Click() { screens_.Open(ScreenId::Calculator); }

@@ -4,6 +4,7 @@
 // and a copy of any block to the clipboard.
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QString>
 #include <array>
 #include <optional>
@@ -14,7 +15,6 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QDateTime;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +24,7 @@ class QTimer;
 
 namespace zolt {
 class ScreenSlots;
+class SheetGrid;
 
 class ZinsSheet : public QMainWindow {
     Q_OBJECT
@@ -56,6 +57,8 @@ private:
     void cmdCalcAmort_Click();
     void grdPayments_Click();
     void grdPayments_DblClick();
+    // Enables "detailliert" for a non-empty cell of a table; true when it did.
+    bool ChooseCell();
 
     void mnuOptLen_Click(int index);
     void mnuOptCopy_Click();
@@ -91,7 +94,7 @@ private:
     QPushButton* cmdCalcPmts_ = nullptr;
     QPushButton* cmdEcalcPmts_ = nullptr;
     QPushButton* cmdCalcAmort_ = nullptr;
-    QFrame* grdPayments_ = nullptr;
+    SheetGrid* grdPayments_ = nullptr;
     QLabel* frmBez1_ = nullptr;
     QLabel* frmZyklus_ = nullptr;
     QLabel* frmEart_ = nullptr;
@@ -99,6 +102,7 @@ private:
     QLabel* Bezeichnung1_ = nullptr;
     QLabel* Anzeige1_ = nullptr;
     QTimer* Zeit1_ = nullptr;
+    QPixmap imgGraphic_;
 
     QAction* mnuOptCopy_ = nullptr;
     std::array<QAction*, 8> mnuOptLen_{};
