@@ -200,7 +200,13 @@ INSTANTIATE_TEST_SUITE_P(
                   TableLimit::Ok},
         LimitCase{"TooManyDays", {1000, 1, 100000, 0, 50, InterestCycle::Daily, InterestKind::Compound},
                   TableLimit::TooManyCells},
-        LimitCase{"TooManyTermsOneRate", {1000, 1, 2e6, 1, 1, InterestCycle::Yearly, InterestKind::Simple},
+        LimitCase{"MostTermsOneRate", {1000, 1, 100000, 1, 1, InterestCycle::Yearly, InterestKind::Simple},
+                  TableLimit::Ok},
+        LimitCase{"TooManyTermsOneRate", {1000, 1, 100001, 1, 1, InterestCycle::Yearly, InterestKind::Simple},
+                  TableLimit::TooManyCells},
+        LimitCase{"MostCells", {1000, 1, 100000, 0, 5.9, InterestCycle::Yearly, InterestKind::Simple},
+                  TableLimit::Ok},
+        LimitCase{"OneRateRowTooMany", {1000, 1, 100000, 0, 6, InterestCycle::Yearly, InterestKind::Simple},
                   TableLimit::TooManyCells},
         LimitCase{"HugeRangeBeforeOverflow", {1000, 1, 1e300, 1, 1, InterestCycle::Yearly, InterestKind::Compound},
                   TableLimit::TooManyCells},
@@ -297,8 +303,12 @@ TEST(DetailPlan, FractionalTermStopsAtWholePart) {
 TEST(DetailPlan, Limits) {
     EXPECT_EQ(CheckPlanLimits(1000, 5, 3650, InterestCycle::Daily, InterestKind::Compound), PlanLimit::Ok);
     EXPECT_EQ(CheckPlanLimits(1000, 0, 5e6, InterestCycle::Daily, InterestKind::Compound), PlanLimit::TooManyRows);
-    EXPECT_EQ(CheckPlanLimits(1000, 50, 900000, InterestCycle::Daily, InterestKind::Compound),
-              PlanLimit::OutOfRange);
+    EXPECT_EQ(CheckPlanLimits(1000, 0, 100000, InterestCycle::Daily, InterestKind::Compound), PlanLimit::Ok);
+    EXPECT_EQ(CheckPlanLimits(1000, 0, 100001, InterestCycle::Daily, InterestKind::Compound),
+              PlanLimit::TooManyRows);
+    // 1.5^5000 is beyond the double range
+    EXPECT_EQ(CheckPlanLimits(1000, 50, 5000, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::OutOfRange);
+    EXPECT_EQ(CheckPlanLimits(1e305, 50, 100000, InterestCycle::Yearly, InterestKind::Simple), PlanLimit::OutOfRange);
     EXPECT_EQ(CheckPlanLimits(kInf, 5, 10, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::InputNotFinite);
     EXPECT_EQ(CheckPlanLimits(1000, 5, -3, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::Ok);
     EXPECT_EQ(BuildDetailPlan(1000, 5, -3, InterestCycle::Yearly, InterestKind::Compound).cycles, 0u);
