@@ -102,7 +102,7 @@ struct RateTermTable {
 };
 
 // The caller has checked the inputs (amount > 0, TermMax >= TermMin, RateMax >= RateMin)
-// and CheckTableLimits.
+// and CheckTableLimits; inputs beyond the limits give an empty table (no rows, no columns).
 RateTermTable BuildRateTermTable(const TableInputs& in);
 
 // Why a table is not computed. The sheet checks its fields first; these are the limits of
@@ -154,6 +154,7 @@ inline constexpr double kMaxPlanRows = 100'000.0;
 PlanLimit CheckPlanLimits(double baseAmount, double ratePercent, double term, InterestCycle cycle,
                           InterestKind kind);
 
+// Inputs beyond CheckPlanLimits give a plan of row 0 alone.
 DetailPlan BuildDetailPlan(double baseAmount, double ratePercent, double term, InterestCycle cycle,
                            InterestKind kind);
 

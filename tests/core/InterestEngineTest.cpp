@@ -183,9 +183,15 @@ class TableLimitTest : public ::testing::TestWithParam<LimitCase> {};
 TEST_P(TableLimitTest, Classifies) {
     const LimitCase& c = GetParam();
     EXPECT_EQ(CheckTableLimits(c.in), c.expected);
+    const RateTermTable table = BuildRateTermTable(c.in);
     if (c.expected == TableLimit::Ok) {
         // what passes can be computed without leaving the double range
-        EXPECT_TRUE(TableIsFinite(BuildRateTermTable(c.in)));
+        EXPECT_TRUE(TableIsFinite(table));
+        EXPECT_GT(table.termCount, 0u);
+    } else {
+        // what does not is refused, not allocated
+        EXPECT_EQ(table.termCount, 0u);
+        EXPECT_EQ(table.rateCount, 0u);
     }
 }
 
@@ -313,6 +319,10 @@ TEST(DetailPlan, Limits) {
     EXPECT_EQ(CheckPlanLimits(1000, 5, -3, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::Ok);
     EXPECT_EQ(BuildDetailPlan(1000, 5, -3, InterestCycle::Yearly, InterestKind::Compound).cycles, 0u);
     EXPECT_TRUE(PlanIsFinite(BuildDetailPlan(1000, 50, 3650, InterestCycle::Daily, InterestKind::Compound)));
+    const DetailPlan refused = BuildDetailPlan(1000, 50, 5000, InterestCycle::Yearly, InterestKind::Compound);
+    EXPECT_EQ(refused.cycles, 0u);
+    EXPECT_TRUE(refused.shown.empty());
+    EXPECT_EQ(BuildDetailPlan(1000, 5, 1e300, InterestCycle::Yearly, InterestKind::Compound).cycles, 0u);
 }
 
 }  // namespace
