@@ -22,6 +22,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/common/SheetGrid.h"
+#include "ui/savings/ZinsSheetGrid.h"
 
 namespace zolt {
 
@@ -450,32 +451,9 @@ bool ZinsSheet::CheckLimits(const TableInputs& inputs) {
         txtLenMin_->setFocus();
         return false;
     }
-    switch (CheckTableLimits(inputs)) {
-        case TableLimit::Ok:
-            return true;
-        case TableLimit::InputNotFinite:
-            ShowInputError(this,
-                           QStringLiteral("Eine Eingabe liegt außerhalb des darstellbaren Zahlenbereichs. "
-                                          "Geben Sie einen kleineren Betrag oder eine kürzere Laufzeit ein."),
-                           kErrorTitle);
-            return false;
-        case TableLimit::TooManyCells:
-            ShowInputError(this,
-                           QStringLiteral("Die Tabelle wird zu groß. Es lassen sich höchstens %1 Laufzeiten und "
-                                          "%2 Tabellenwerte (Zinssätze mal Laufzeiten) berechnen. Wählen Sie eine "
-                                          "kleinere Laufzeitspanne oder Zinsspanne.")
-                               .arg(ToQ(FormatNumber(kMaxTableTerms, "###,###,##0")),
-                                    ToQ(FormatNumber(kMaxTableCells, "###,###,##0"))),
-                           kErrorTitle);
-            return false;
-        case TableLimit::OutOfRange:
-            ShowInputError(this,
-                           QStringLiteral("Die Endkapitale überschreiten den darstellbaren Zahlenbereich. Wählen Sie "
-                                          "eine kürzere Laufzeit, einen niedrigeren Zinssatz oder einen kleineren "
-                                          "Betrag."),
-                           kErrorTitle);
-            return false;
-    }
+    const TableLimit limit = CheckTableLimits(inputs);
+    if (limit == TableLimit::Ok) return true;
+    ShowInputError(this, TableLimitMessage(limit), kErrorTitle);
     return false;
 }
 
@@ -492,49 +470,74 @@ void ZinsSheet::ComputeTable(bool simple) {
     inputs.kind = simple ? InterestKind::Simple : InterestKind::Compound;
     if (!CheckLimits(inputs)) return;
 
-    bool finite = false;
+    bool shown = false;
     {
         const WaitCursor hourglass;
-        RateTermTable table = BuildRateTermTable(inputs);
-        finite = TableIsFinite(table);
-        if (finite) {
+        auto table = std::make_shared<RateTermTable>(BuildRateTermTable(inputs));
+        // The limit check looks at the corners of the table; this guards every other cell.
+        if (TableIsFinite(*table)) {
             SetCycleCaptionsForTable();
             frmEart_->setText(simple ? QStringLiteral("; einfacher Zins") : QStringLiteral("; Zinseszins"));
             table_ = std::move(table);
             tableInputs_ = inputs;
-            rateCount_ = table_.rateCountValue;
-            termCount_ = table_.termCountValue;
-            // ShowOverview follows here.
-            detailShown_ = false;
+            plan_.reset();
+            rateCount_ = static_cast<double>(table_->rateCount);
+            termCount_ = static_cast<double>(table_->termCount);
+            ShowOverview(*grdPayments_, table_, inputs.cycle, imgGraphic_, static_cast<int>(Twips(imgGraphic_.width())));
             mnuOptCopy_->setEnabled(true);
+            detailShown_ = false;
+            shown = true;
         }
     }
-    if (!finite) {
-        // The limit check looks at the corners only; this guards every other cell.
-        ShowInputError(this, QStringLiteral("Die Endkapitale überschreiten den darstellbaren Zahlenbereich."),
-                       kErrorTitle);
-    }
+    if (!shown) ShowInputError(this, TableLimitMessage(TableLimit::OutOfRange), kErrorTitle);
 }
 
-bool ZinsSheet::ChooseCell() {
+bool ZinsSheet::ChooseCell(int row, int col) {
+    // The view does not report a click on the cell that was already its current one, so the
+    // grid may still think the top-left cell is current after a new table.
+    grdPayments_->SetCurrentCell(row, col);
     const bool table = detailShown_.has_value() && !*detailShown_;
     const bool enable = table && !grdPayments_->Text().isEmpty();
     cmdCalcAmort_->setEnabled(enable);
     return enable;
 }
 
-void ZinsSheet::grdPayments_Click() { ChooseCell(); }
+void ZinsSheet::grdPayments_Click(int row, int col) { ChooseCell(row, col); }
 
-void ZinsSheet::grdPayments_DblClick() {
-    if (ChooseCell()) ShowDetailPlanOfCurrentCell();
+void ZinsSheet::grdPayments_DblClick(int row, int col) {
+    if (ChooseCell(row, col)) ShowDetailPlanOfCurrentCell();
 }
 
 void ZinsSheet::cmdCalcAmort_Click() { ShowDetailPlanOfCurrentCell(); }
 
 void ZinsSheet::ShowDetailPlanOfCurrentCell() {
-    const WaitCursor hourglass;
-    cmdCalcAmort_->setEnabled(false);
-    detailShown_ = true;
+    if (!table_ || detailShown_ != false) return;
+    const int row = grdPayments_->Row();
+    const int col = grdPayments_->Col();
+    if (row < 1 || col < 1 || static_cast<std::size_t>(row) > table_->rateCount ||
+        static_cast<std::size_t>(col) > table_->termCount) {
+        return;
+    }
+    // The plan belongs to the table on screen: its amount, cycle and kind, not what the
+    // fields or the menu say since.
+    const double rate = table_->Rate(static_cast<std::size_t>(row));
+    const double term = table_->Term(static_cast<std::size_t>(col));
+    const TableInputs& in = tableInputs_;
+    PlanLimit limit = CheckPlanLimits(in.baseAmount, rate, term, in.cycle, in.kind);
+    if (limit == PlanLimit::Ok) {
+        const WaitCursor hourglass;
+        auto plan = std::make_shared<DetailPlan>(BuildDetailPlan(in.baseAmount, rate, term, in.cycle, in.kind));
+        if (PlanIsFinite(*plan)) {
+            frmZAmort_->setText(ToQ(FormatGeneral(rate)) + QStringLiteral(" % p.a."));
+            plan_ = std::move(plan);
+            ShowDetailPlan(*grdPayments_, plan_, in.cycle, in.kind);
+            cmdCalcAmort_->setEnabled(false);
+            detailShown_ = true;
+        } else {
+            limit = PlanLimit::OutOfRange;
+        }
+    }
+    if (limit != PlanLimit::Ok) ShowInputError(this, PlanLimitMessage(limit), kErrorTitle);
 }
 
 void ZinsSheet::mnuOptLen_Click(int index) {
@@ -561,10 +564,8 @@ void ZinsSheet::mnuOptCopy_Click() {
     } else {
         // Columns beyond the table's terms (the empty ones of the smallest layout) have no header.
         const bool years = tableInputs_.cycle == InterestCycle::Yearly;
-        CopySelection(*grdPayments_, CopyHeader::Table, [this, years](int col) {
-            if (col < 1 || static_cast<std::size_t>(col) > table_.termCount) return QString();
-            return CopiedTermHeader(table_.Term(static_cast<std::size_t>(col)), years);
-        });
+        CopySelection(*grdPayments_, CopyHeader::Table,
+                      [this, years](int col) { return OverviewCopyHeader(*table_, col, years); });
     }
 }
 

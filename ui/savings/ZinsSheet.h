@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "core/InterestEngine.h"
@@ -55,10 +56,11 @@ private:
     void cmdCalcPmts_Click();
     void cmdEcalcPmts_Click();
     void cmdCalcAmort_Click();
-    void grdPayments_Click();
-    void grdPayments_DblClick();
-    // Enables "detailliert" for a non-empty cell of a table; true when it did.
-    bool ChooseCell();
+    void grdPayments_Click(int row, int col);
+    void grdPayments_DblClick(int row, int col);
+    // Makes the clicked cell current and enables "detailliert" when it is a non-empty cell
+    // of a table; true when it did.
+    bool ChooseCell(int row, int col);
 
     void mnuOptLen_Click(int index);
     void mnuOptCopy_Click();
@@ -119,9 +121,10 @@ private:
     double rateCount_ = 16;
 
     // The last table with what it was computed from; the detailed plan and the copy read it.
-    RateTermTable table_;
+    // Shared with the grid, which shows the numbers in place.
+    std::shared_ptr<const RateTermTable> table_;
     TableInputs tableInputs_;
-    DetailPlan plan_;
+    std::shared_ptr<const DetailPlan> plan_;
     // Empty before the first table, false while the grid shows a table, true for a plan.
     std::optional<bool> detailShown_;
 };

@@ -9,10 +9,12 @@
 #include "support/ScreenTestKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/common/SheetGrid.h"
 #include "ui/savings/ZinsSheet.h"
 
 using zolt::ScreenId;
 using zolt::ScreenSlots;
+using zolt::SheetGrid;
 using zolt::ZinsSheet;
 using zolt::testing::BoxRecorder;
 using zolt::testing::Click;
@@ -68,6 +70,31 @@ struct Sheet {
         combo("comIntrMin")->setCurrentIndex(minimum);
     }
     void chooseCycle(int index) const { action(zolt::ArrayName(QStringLiteral("mnuOptLen"), index))->trigger(); }
+    SheetGrid* grid() const { return get<SheetGrid>("grdPayments"); }
+
+    // Clicks a body cell of the grid (grid coordinates: row 1, column 1 is the first body cell).
+    void clickCell(int row, int col, Qt::KeyboardModifiers modifiers = {}) const {
+        SheetGrid* view = grid();
+        const QModelIndex index = view->model()->index(row - 1, col - 1);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
+    }
+    void doubleClickCell(int row, int col) const {
+        SheetGrid* view = grid();
+        const QModelIndex index = view->model()->index(row - 1, col - 1);
+        view->scrollTo(index);
+        const QPoint at = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+    // Amount, terms and rates typed, the cycle chosen, the compute button pressed.
+    void table(const char* amount, const char* termMin, const char* termMax, int rateMin, int rateMax, int cycle = 0,
+               const char* button = "cmdCalcPmts") const {
+        if (cycle != 0) chooseCycle(cycle);
+        type(amount, termMax, termMin);
+        rates(rateMin, rateMax);
+        Click(this->button(button));
+    }
 };
 
 QStringList Texts(const BoxRecorder& boxes) {
@@ -431,6 +458,345 @@ private slots:
         QCOMPARE(sheet.frameTitle("frmLoanLen"), loanLenBefore);
         QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The four layout cases of the grid, for a grid of 6870 x 4815 twips whose fixed row
+    // and column are 750 twips (the corner picture): AH = 4035, AW = 6090.
+    void gridLayout_data() {
+        QTest::addColumn<int>("rateMin");
+        QTest::addColumn<int>("rateMax");
+        QTest::addColumn<QString>("termMax");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cols");
+        QTest::addColumn<int>("scrollBars");
+        QTest::addColumn<int>("rowHeight");
+        QTest::addColumn<int>("colWidth");
+
+        QTest::newRow("11 rates x 3 terms: none") << 3 << 4 << "3" << 17 << 4 << 0 << 252 << 2030;  // 4035/16, 6090/3
+        QTest::newRow("11 rates x 10 terms: horizontal") << 3 << 4 << "10" << 17 << 11 << 1 << 236 << 2030;
+        QTest::newRow("21 rates x 3 terms: vertical") << 0 << 2 << "3" << 22 << 4 << 2 << 252 << 1945;
+        QTest::newRow("21 rates x 10 terms: both") << 0 << 2 << "10" << 22 << 11 << 3 << 236 << 1945;
+        QTest::newRow("1 rate x 1 term: none") << 7 << 7 << "1" << 17 << 4 << 0 << 252 << 2030;
+        QTest::newRow("11 rates x 4 terms: horizontal") << 0 << 1 << "4" << 17 << 5 << 1 << 236 << 2030;
+        QTest::newRow("501 rates x 3 terms: vertical") << 0 << 50 << "3" << 502 << 4 << 2 << 252 << 1945;
+    }
+
+    void gridLayout() {
+        QFETCH(int, rateMin);
+        QFETCH(int, rateMax);
+        QFETCH(QString, termMax);
+        QFETCH(int, rows);
+        QFETCH(int, cols);
+        QFETCH(int, scrollBars);
+        QFETCH(int, rowHeight);
+        QFETCH(int, colWidth);
+
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "1", termMax.toUtf8().constData(), rateMin, rateMax);
+        QCOMPARE(boxes.count(), 0);
+        SheetGrid* grid = sheet.grid();
+        QCOMPARE(grid->WidthTwips(), 6870);
+        QCOMPARE(grid->HeightTwips(), 4815);
+        QCOMPARE(grid->Rows(), rows);
+        QCOMPARE(grid->Cols(), cols);
+        QCOMPARE(grid->ScrollBars(), scrollBars);
+        QCOMPARE(grid->RowHeight(0), 750);
+        QCOMPARE(grid->ColWidth(0), 750);
+        for (int row = 1; row < rows; ++row) QCOMPARE(grid->RowHeight(row), rowHeight);
+        for (int col = 1; col < cols; ++col) QCOMPARE(grid->ColWidth(col), colWidth);
+        QVERIFY(!grid->Picture().isNull() || !grid->Model()->Picture(0, 0).isNull());
+
+        // Rows beyond the table's rates stay empty.
+        const int rateRows = (rateMax - rateMin) * 10 + 1;
+        for (int row = rateRows + 1; row < rows; ++row) QVERIFY(grid->CellText(row, 1).isEmpty());
+        if (rateRows < rows - 1) QVERIFY(!grid->CellText(rateRows, 1).isEmpty());
+    }
+
+    // End capitals as the grid shows them, against the closed forms.
+    void overviewCells_data() {
+        QTest::addColumn<int>("cycle");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("cell");
+
+        // 1000 x 1.05^10 = 1628.89
+        QTest::newRow("compound yearly") << 0 << "cmdCalcPmts" << "1000" << "10" << 5 << "\r\n10\r\nJahre"
+                                         << "1.628,89 €";
+        // 1000 x (1 + 0.05 x 10)
+        QTest::newRow("simple yearly") << 0 << "cmdEcalcPmts" << "1000" << "10" << 5 << "\r\n10\r\nJahre"
+                                       << "1.500,00 €";
+        // 100 x 1.005 x (1.005^12 - 1) / 0.005 = 1239.72
+        QTest::newRow("savings plan") << 7 << "cmdCalcPmts" << "100" << "12" << 6 << "\r\n12\r\nMonate"
+                                      << "1.239,72 €";
+        // 1000 x 1.005^12 = 1061.68
+        QTest::newRow("monthly") << 1 << "cmdCalcPmts" << "1000" << "12" << 6 << "\r\n12\r\nMonate" << "1.061,68 €";
+        // 4 cycles of 6 months at 2.5 %: 1000 x 1.025^4 = 1103.81; the header counts months
+        QTest::newRow("six months") << 5 << "cmdCalcPmts" << "1000" << "4" << 5 << "\r\n24\r\nMonate"
+                                    << "1.103,81 €";
+        // 2 cycles of 2 months at 1 %: 1000 x 1.01^2 = 1020.10
+        QTest::newRow("two months") << 2 << "cmdCalcPmts" << "1000" << "2" << 6 << "\r\n4\r\nMonate" << "1.020,10 €";
+        // r = 5 / (1200 / 0.0328767); 1000 x (1 + r)^365 = 1051.27
+        QTest::newRow("daily") << 6 << "cmdCalcPmts" << "1000" << "365" << 5 << "\r\n365\r\nTAGE" << "1.051,27 €";
+        // 1000 x (1 + 0.04 x 3) with four-month cycles
+        QTest::newRow("simple four months") << 4 << "cmdEcalcPmts" << "1000" << "3" << 12 << "\r\n12\r\nMonate"
+                                            << "1.120,00 €";
+    }
+
+    void overviewCells() {
+        QFETCH(int, cycle);
+        QFETCH(QString, button);
+        QFETCH(QString, amount);
+        QFETCH(QString, term);
+        QFETCH(int, rate);
+        QFETCH(QString, header);
+        QFETCH(QString, cell);
+
+        Sheet sheet;
+        BoxRecorder boxes;
+        const QByteArray termText = term.toUtf8();
+        sheet.table(amount.toUtf8().constData(), termText.constData(), termText.constData(), rate, rate, cycle,
+                    button.toUtf8().constData());
+        QCOMPARE(Texts(boxes), QStringList{});
+        SheetGrid* grid = sheet.grid();
+        QCOMPARE(grid->CellText(0, 1), header);
+        QCOMPARE(grid->CellText(1, 0), QStringLiteral("%1,0%").arg(rate));
+        QCOMPARE(grid->CellText(1, 1), cell);
+        QVERIFY(grid->CellText(2, 1).isEmpty());
+        QVERIFY(grid->CellText(1, 2).isEmpty());
+    }
+
+    void fractionalTerms() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "0.5", "3", 5, 5);
+        QCOMPARE(boxes.count(), 0);
+        SheetGrid* grid = sheet.grid();
+        // Terms 0.5, 1.5, 2.5 (step 1, the count 3.5 ends at its whole part); 1000 x 1.05^t.
+        QCOMPARE(grid->CellText(0, 1), QStringLiteral("\r\n0,5\r\nJahre"));
+        QCOMPARE(grid->CellText(0, 3), QStringLiteral("\r\n2,5\r\nJahre"));
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("1.024,70 €"));
+        QCOMPARE(grid->CellText(1, 2), QStringLiteral("1.075,93 €"));
+        QCOMPARE(grid->CellText(1, 3), QStringLiteral("1.129,73 €"));
+        QCOMPARE(grid->Cols(), 4);
+    }
+
+    // A chosen cell expands into its plan: labels, headers, values and the red row.
+    void detailPlan_data() {
+        QTest::addColumn<int>("cycle");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("corner");
+        QTest::addColumn<QString>("capitalHeader");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QStringList>("firstRow");  // capital, interest, accumulated
+        QTest::addColumn<QStringList>("lastRow");
+
+        // 1000 at 5 % over 4 half-years: 1025, 1050.625, 1076.89, 1103.81
+        QTest::newRow("six months, 4 cycles") << 5 << "cmdCalcPmts" << "4" << 16 << "\r\nMONATE" << "\r\nKapital+Zinsen"
+                                              << QStringList{"6", "12", "18", "24"}
+                                              << QStringList{"1.025,00 €", "25,00 €", "25,00 €"}
+                                              << QStringList{"1.103,81 €", "26,92 €", "103,81 €"};
+        // 1000 x 1.05^10 = 1628.89; interest of year 10 = 1000 x 1.05^9 x 0.05 = 77.57
+        QTest::newRow("yearly, 10 years") << 0 << "cmdCalcPmts" << "10" << 16 << "\r\nJahre" << "\r\nKapital+Zinsen"
+                                          << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}
+                                          << QStringList{"1.050,00 €", "50,00 €", "50,00 €"}
+                                          << QStringList{"1.628,89 €", "77,57 €", "628,89 €"};
+        // Simple interest: the capital stays, 50 a year.
+        QTest::newRow("simple, 3 years") << 0 << "cmdEcalcPmts" << "3" << 16 << "\r\nJahre" << "\r\nKapital"
+                                         << QStringList{"1", "2", "3"}
+                                         << QStringList{"1.000,00 €", "50,00 €", "50,00 €"}
+                                         << QStringList{"1.000,00 €", "50,00 €", "150,00 €"};
+        // Monthly 12..12 at 5 %: twelve rows labelled 1 .. 12; 1000 x (1 + 5/1200)^12 = 1051.16
+        QTest::newRow("monthly, 12 months")
+            << 1 << "cmdCalcPmts" << "12" << 16 << "\r\nMONATE" << "\r\nKapital+Zinsen"
+            << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}
+            << QStringList{"1.004,17 €", "4,17 €", "4,17 €"} << QStringList{"1.051,16 €", "4,36 €", "51,16 €"};
+        // 16 cycles give 17 rows.
+        QTest::newRow("yearly, 16 years")
+            << 0 << "cmdCalcPmts" << "16" << 17 << "\r\nJahre" << "\r\nKapital+Zinsen"
+            << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16"}
+            << QStringList{"1.050,00 €", "50,00 €", "50,00 €"} << QStringList{"2.182,87 €", "103,95 €", "1.182,87 €"};
+        // Savings plan of 1000 a month at 12 %: month 1 1000 x 1.01; month 2 (1010 + 1000) x 1.01,
+        // whose interest is 20.10; accumulated 30.10.
+        QTest::newRow("savings plan, 2 months") << 7 << "cmdCalcPmts" << "2" << 16 << "\r\nMONATE"
+                                                << "\r\nSparsumme+Zinsen" << QStringList{"1", "2"}
+                                                << QStringList{"1.010,00 €", "10,00 €", "10,00 €"}
+                                                << QStringList{"2.030,10 €", "20,10 €", "30,10 €"};
+        // Daily: 2 days at 5 %, labelled in days; r = 5 / 36500.0127
+        QTest::newRow("daily, 2 days") << 6 << "cmdCalcPmts" << "2" << 16 << "\r\nTage" << "\r\nKapital+Zinsen"
+                                       << QStringList{"1", "2"} << QStringList{"1.000,14 €", "0,14 €", "0,14 €"}
+                                       << QStringList{"1.000,27 €", "0,14 €", "0,27 €"};
+    }
+
+    void detailPlan() {
+        QFETCH(int, cycle);
+        QFETCH(QString, button);
+        QFETCH(QString, term);
+        QFETCH(int, rows);
+        QFETCH(QString, corner);
+        QFETCH(QString, capitalHeader);
+        QFETCH(QStringList, labels);
+        QFETCH(QStringList, firstRow);
+        QFETCH(QStringList, lastRow);
+
+        Sheet sheet;
+        BoxRecorder boxes;
+        const QByteArray termText = term.toUtf8();
+        const int rate = cycle == 7 ? 12 : 5;
+        sheet.table("1000", termText.constData(), termText.constData(), rate, rate, cycle, button.toUtf8().constData());
+        QCOMPARE(Texts(boxes), QStringList{});
+        SheetGrid* grid = sheet.grid();
+        const QString tableCell = grid->CellText(1, 1);
+
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        sheet.clickCell(1, 1);
+        QVERIFY(sheet.button("cmdCalcAmort")->isEnabled());
+        Click(sheet.button("cmdCalcAmort"));
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        QCOMPARE(sheet.label("frmZAmort")->text(), QStringLiteral("%1 % p.a.").arg(rate));
+
+        QCOMPARE(grid->Rows(), rows);
+        QCOMPARE(grid->Cols(), 4);
+        QCOMPARE(grid->CellText(0, 0), corner);
+        QCOMPARE(grid->CellText(0, 1), capitalHeader);
+        QCOMPARE(grid->CellText(0, 2), QStringLiteral("\r\nZinsen/Zyklus"));
+        QCOMPARE(grid->CellText(0, 3), QStringLiteral("\r\nGesamtzinsen"));
+        for (int k = 1; k <= labels.size(); ++k) QCOMPARE(grid->CellText(k, 0), labels[k - 1]);
+        for (int col = 1; col <= 3; ++col) {
+            QCOMPARE(grid->CellText(1, col), firstRow[col - 1]);
+            QCOMPARE(grid->CellText(static_cast<int>(labels.size()), col), lastRow[col - 1]);
+        }
+        // Compound interest and the savings plan end on the table's cell; simple interest takes
+        // the interest out, so its capital column stays at the amount.
+        if (button == QStringLiteral("cmdCalcPmts")) {
+            QCOMPARE(grid->CellText(static_cast<int>(labels.size()), 1), tableCell);
+        }
+        if (labels.size() + 1 < rows) QVERIFY(grid->CellText(static_cast<int>(labels.size()) + 1, 1).isEmpty());
+
+        // A double-click inside the plan only disables "detailliert"; the plan stays.
+        sheet.doubleClickCell(1, 1);
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        QCOMPARE(grid->CellText(0, 0), corner);
+
+        // A new table brings the overview back.
+        Click(sheet.button("cmdCalcPmts"));
+        QCOMPARE(grid->CellText(1, 1).isEmpty(), false);
+        QVERIFY(grid->CellText(0, 1).endsWith(QStringLiteral("Jahre")) || grid->CellText(0, 1).endsWith("Monate") ||
+                grid->CellText(0, 1).endsWith("TAGE"));
+        QCOMPARE(sheet.label("frmZAmort")->text(), QStringLiteral(" "));
+    }
+
+    void doubleClickRunsThePlan() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "1", "3", 5, 6);
+        // Row 6 is the rate 5.5; written without a mask in the red row.
+        sheet.doubleClickCell(6, 2);
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(sheet.label("frmZAmort")->text(), QStringLiteral("5,5 % p.a."));
+        QCOMPARE(sheet.grid()->CellText(0, 0), QStringLiteral("\r\nJahre"));
+        // 1000 x 1.055^2 = 1113.03
+        QCOMPARE(sheet.grid()->CellText(2, 1), QStringLiteral("1.113,03 €"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void emptyCellsEnableNothing() {
+        Sheet sheet;
+        sheet.clickCell(1, 1);  // before any table
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        sheet.doubleClickCell(1, 1);
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        QCOMPARE(sheet.grid()->CellText(0, 0), QString());
+
+        sheet.table("1000", "1", "2", 3, 4);  // 11 rates, 2 terms in a 17 x 4 grid
+        sheet.clickCell(1, 1);
+        QVERIFY(sheet.button("cmdCalcAmort")->isEnabled());
+        sheet.clickCell(14, 1);  // below the rates
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        sheet.clickCell(1, 3);  // right of the terms
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        sheet.doubleClickCell(14, 3);
+        QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
+        QCOMPARE(sheet.grid()->CellText(0, 1), QStringLiteral("\r\n1\r\nJahre"));  // still the overview
+    }
+
+    // The clipboard text, byte for byte.
+    void copy_data() {
+        QTest::addColumn<int>("cycle");
+        QTest::addColumn<bool>("plan");
+        QTest::addColumn<QString>("expected");
+
+        // Yearly terms 5 and 6, rates 3.0 and 3.1: 1000 x 1.03^5, 1.03^6, 1.031^5, 1.031^6.
+        QTest::newRow("table, years") << 0 << false
+                                      << QStringLiteral("\t5 Jahre\t6 Jahre\r\n"
+                                                        "3,0%\t1.159,27 €\t1.194,05 €\r\n"
+                                                        "3,1%\t1.164,91 €\t1.201,02 €");
+        // Monthly: 1000 x (1 + 3/1200)^5 ...; headers say " Monate".
+        QTest::newRow("table, months") << 1 << false
+                                       << QStringLiteral("\t5 Monate\t6 Monate\r\n"
+                                                         "3,0%\t1.012,56 €\t1.015,09 €\r\n"
+                                                         "3,1%\t1.012,98 €\t1.015,60 €");
+        // The plan of 1000 at 3 % over 5 years: its header cells lose their first character.
+        QTest::newRow("plan") << 0 << true
+                              << QStringLiteral("\t\nKapital+Zinsen\t\nZinsen/Zyklus\r\n"
+                                                "1\t1.030,00 €\t30,00 €\r\n"
+                                                "2\t1.060,90 €\t30,90 €");
+    }
+
+    void copy() {
+        QFETCH(int, cycle);
+        QFETCH(bool, plan);
+        QFETCH(QString, expected);
+
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "5", "6", 3, 4, cycle);
+        if (plan) sheet.doubleClickCell(1, 1);
+        sheet.clickCell(1, 1);
+        sheet.clickCell(2, 2, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText(QStringLiteral("old content"));
+        sheet.action(QStringLiteral("mnuOptCopy"))->trigger();
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+    }
+
+    // Tables at the edge of the double range still show finite numbers in every cell.
+    void noNonFiniteCells_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("termMax");
+        QTest::addColumn<int>("cycle");
+        QTest::newRow("huge amount, short terms") << "1e300" << "3" << 0;
+        QTest::newRow("50 % daily over ten years") << "1000" << "3650" << 6;
+        QTest::newRow("savings plan of 1e250 over 100 months") << "1e250" << "100" << 7;
+    }
+
+    void noNonFiniteCells() {
+        QFETCH(QString, amount);
+        QFETCH(QString, termMax);
+        QFETCH(int, cycle);
+
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table(amount.toUtf8().constData(), "1", termMax.toUtf8().constData(), 45, 50, cycle);
+        QCOMPARE(Texts(boxes), QStringList{});
+        SheetGrid* grid = sheet.grid();
+        const QRegularExpression currency(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{3})*,[0-9]{2} €$"));
+        for (int row = 1; row < grid->Rows(); ++row) {
+            for (int col = 1; col < grid->Cols(); col += std::max(1, grid->Cols() / 50)) {
+                const QString text = grid->CellText(row, col);
+                QVERIFY2(currency.match(text).hasMatch(), qPrintable(QStringLiteral("(%1, %2): %3").arg(row).arg(col).arg(text)));
+            }
+        }
+        // The detailed plan of the largest cell, too.
+        sheet.doubleClickCell(grid->Rows() - 1, 1);
+        QCOMPARE(Texts(boxes), QStringList{});
+        QVERIFY(currency.match(grid->CellText(1, 3)).hasMatch());
     }
 
     void informationBoxes() {
