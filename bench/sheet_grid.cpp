@@ -80,6 +80,26 @@ void BM_ComputeShowAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeShowAndPaint)->Unit(benchmark::kMillisecond);
 
+// The first table after a small one: the grid grows from 17 x 4 to 502 x 3651 cells.
+void BM_ComputeShowAndPaintFromSmall(benchmark::State& state) {
+    auto grid = MakeGrid();
+    const QPixmap picture = Picture();
+    const zolt::TableInputs small{1000, 1, 3, 3, 4, zolt::InterestCycle::Daily, zolt::InterestKind::Compound};
+    for (auto _ : state) {
+        state.PauseTiming();
+        zolt::ShowOverview(*grid, std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(small)),
+                           zolt::InterestCycle::Daily, picture, 750);
+        grid->repaint();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
+        zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, picture, 750);
+        grid->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ComputeShowAndPaintFromSmall)->Unit(benchmark::kMillisecond);
+
 // The parts of the above: the table, the grid filled, the paint.
 void BM_ShowOverviewParts(benchmark::State& state) {
     auto grid = MakeGrid();

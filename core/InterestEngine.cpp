@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "core/VectorUnit.h"
+
 namespace zolt {
 
 double TermCountOf(const TableInputs& in) { return in.termMax - in.termMin + 1.0; }
@@ -42,6 +44,7 @@ RateTermTable BuildRateTermTable(const TableInputs& in) {
         cells[i * stride] = in.rateMin + (ii - 1.0) / 10.0;
     }
 
+    ClearUpperVectorState();
     const double k = in.baseAmount;
     const double* const terms = cells + 1;
     for (std::size_t row = 1; row <= table.rateCount; ++row) {
