@@ -39,17 +39,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// Painting (the vector routines of Qt and of the C library) can leave the upper halves of the
-// AVX registers in use. Until something clears them, every scalar SSE instruction of the
-// engine waits on them; on AVX-512 processors a full table then takes ten times as long.
-// Clearing them before a computation costs nothing.
-void ClearUpperVectorState() {
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx) asm volatile("vzeroupper" ::: "memory");
-#endif
-}
-
 double Reading(const QString& text) { return LeadingNumber(ToStd(text)); }
 
 QLabel* RedLabel(QWidget* parent, const QString& name, const QString& text) {
@@ -484,7 +473,6 @@ void ZinsSheet::ComputeTable(bool simple) {
     bool shown = false;
     {
         const WaitCursor hourglass;
-        ClearUpperVectorState();
         auto table = std::make_shared<RateTermTable>(BuildRateTermTable(inputs));
         // The limit check looks at the corners of the table; this guards every other cell.
         if (TableIsFinite(*table)) {
@@ -505,8 +493,6 @@ void ZinsSheet::ComputeTable(bool simple) {
 }
 
 bool ZinsSheet::ChooseCell(int row, int col) {
-    // The view does not report a click on the cell that was already its current one, so the
-    // grid may still think the top-left cell is current after a new table.
     grdPayments_->SetCurrentCell(row, col);
     const bool table = detailShown_.has_value() && !*detailShown_;
     const bool enable = table && !grdPayments_->Text().isEmpty();
@@ -538,7 +524,6 @@ void ZinsSheet::ShowDetailPlanOfCurrentCell() {
     PlanLimit limit = CheckPlanLimits(in.baseAmount, rate, term, in.cycle, in.kind);
     if (limit == PlanLimit::Ok) {
         const WaitCursor hourglass;
-        ClearUpperVectorState();
         auto plan = std::make_shared<DetailPlan>(BuildDetailPlan(in.baseAmount, rate, term, in.cycle, in.kind));
         if (PlanIsFinite(*plan)) {
             frmZAmort_->setText(ToQ(FormatGeneral(rate)) + QStringLiteral(" % p.a."));
