@@ -324,6 +324,12 @@ void ZinsSheet::Form_Resize() {
     // The grid takes the width of the window less the left column and the right margin
     // (2940 twips of the outer window, 2820 of its client area); never below nothing.
     grdPayments_->SetWidthTwips(std::max(0, static_cast<int>(Twips(central_->width())) - 2820));
+    if (detailShown_ == true && plan_) {
+        // The table's layout would cut the plan to the table's rows and columns; the plan is
+        // laid out anew for the new width instead.
+        ShowDetailPlan(*grdPayments_, plan_, tableInputs_.cycle, tableInputs_.kind);
+        return;
+    }
     GridLayout(*grdPayments_, static_cast<int>(rateCount_), static_cast<int>(termCount_));
 }
 

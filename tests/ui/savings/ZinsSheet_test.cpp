@@ -799,6 +799,75 @@ private slots:
         QVERIFY(currency.match(grid->CellText(1, 3)).hasMatch());
     }
 
+    // The plan belongs to the table on screen, whatever the fields, the red row or the menu
+    // say since: a failed "einfacher Zins" and a new amount change neither its kind nor its amount.
+    void planFollowsTheTableShown() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "1", "3", 5, 5);
+        TypeInto(sheet.field("txtLenMax"), QString());
+        Click(sheet.button("cmdEcalcPmts"));  // fails: no maximum term
+        QCOMPARE(Texts(boxes), QStringList{kMsgNoMax});
+        QCOMPARE(sheet.label("frmEart")->text(), QStringLiteral("; einfacher Zins"));
+        TypeInto(sheet.field("txtPurchTotl"), QStringLiteral("2000"));
+        sheet.doubleClickCell(1, 3);
+        QCOMPARE(boxes.count(), 1);
+        SheetGrid* grid = sheet.grid();
+        QCOMPARE(grid->CellText(0, 1), QStringLiteral("\r\nKapital+Zinsen"));
+        // 1000 x 1.05^3 = 1157.63
+        QCOMPARE(grid->CellText(3, 1), QStringLiteral("1.157,63 €"));
+    }
+
+    // The copied header names the unit of the table shown, even after another cycle was
+    // checked without a new table (the amount field was empty).
+    void copiedHeaderFollowsTheTableShown() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "5", "6", 3, 3);
+        TypeInto(sheet.field("txtPurchTotl"), QString());
+        sheet.chooseCycle(1);
+        QCOMPARE(boxes.count(), 0);
+        sheet.clickCell(1, 1);
+        sheet.clickCell(1, 2, Qt::ShiftModifier);
+        sheet.action(QStringLiteral("mnuOptCopy"))->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("\t5 Jahre\t6 Jahre\r\n3,0%\t1.159,27 €\t1.194,05 €"));
+    }
+
+    void planTooLongIsRefused() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        // Simple interest over 500 000 years is a finite table of one cell, but no plan.
+        sheet.table("1000", "500000", "500000", 1, 1, 0, "cmdEcalcPmts");
+        QCOMPARE(Texts(boxes), QStringList{});
+        QCOMPARE(sheet.grid()->CellText(1, 1), QStringLiteral("5.001.000,00 €"));  // 1000 x (1 + 0.01 x 500000)
+        sheet.doubleClickCell(1, 1);
+        QCOMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.last().title, kTitle);
+        QVERIFY2(boxes.last().text.contains(QStringLiteral("zu lang")), qPrintable(boxes.last().text));
+        QCOMPARE(sheet.grid()->CellText(0, 1), QStringLiteral("\r\n500000\r\nJahre"));  // still the table
+        QVERIFY(sheet.label("frmZAmort")->text() == QStringLiteral(" "));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A wider window widens the grid; a plan on screen keeps all its rows.
+    void resizeKeepsThePlan() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        sheet.table("1000", "20", "20", 5, 5);
+        sheet.doubleClickCell(1, 1);
+        SheetGrid* grid = sheet.grid();
+        QCOMPARE(grid->Rows(), 21);
+        const int width = grid->ColWidth(1);
+        sheet.window->resize(sheet.window->width() + 150, sheet.window->height());
+        QTRY_VERIFY(grid->ColWidth(1) > width);
+        QCOMPARE(grid->Rows(), 21);
+        QCOMPARE(grid->Cols(), 4);
+        QCOMPARE(grid->CellText(20, 0), QStringLiteral("20"));
+        QCOMPARE(grid->CellText(20, 1), QStringLiteral("2.653,30 €"));  // 1000 x 1.05^20
+        QCOMPARE(grid->CellText(0, 0), QStringLiteral("\r\nJahre"));
+    }
+
     void informationBoxes() {
         Sheet sheet;
         BoxRecorder boxes;
