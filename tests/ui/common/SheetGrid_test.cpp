@@ -452,6 +452,17 @@ void SheetGridTest::headersStayInViewWhileScrolling() {
     QCOMPARE(grid->verticalHeader()->logicalIndexAt(grid->verticalHeader()->height() - 5), 500);
     QCOMPARE(grid->CellText(501, 0), QStringLiteral("50,0%"));
     QCOMPARE(grid->CellText(0, 400), QStringLiteral("\r\n400\r\nMonate"));
+
+    // a long plan after the table scrolls vertically only, and starts at its first row
+    const auto plan = std::make_shared<const DetailPlan>(
+        BuildDetailPlan(100, 5, 100, InterestCycle::SavingsPlan, InterestKind::Compound));
+    ShowDetailPlan(*grid, plan, InterestCycle::SavingsPlan, InterestKind::Compound);
+    QCoreApplication::processEvents();
+    QVERIFY(grid->verticalScrollBar()->isVisible());
+    QVERIFY(grid->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(grid->verticalScrollBar()->value(), 0);
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    QCOMPARE(grid->verticalHeader()->logicalIndexAt(2), 0);
 }
 
 void SheetGridTest::selectionStaysMarkedWithoutFocus() {
