@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         PadCase{"WiderStaysWhole", "1.234.567,89 \u20AC", 13, "1.234.567,89 \u20AC", "1.234.567,89 \u20AC"},
         PadCase{"EmptyText", "", 3, "   ", "   "},
         PadCase{"ZeroWidth", "ab", 0, "ab", "ab"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<PadCase>& row) { return std::string(row.param.name); });
 
 TEST(Utf8LengthTest, CountsCharactersNotBytes) {
     EXPECT_EQ(Utf8Length(""), 0U);
