@@ -2,6 +2,9 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/savings/frmBuschatz.h"
+#include "ui/savings/frmExtra.h"
+#include "ui/savings/frmSSumme.h"
 
 namespace zolt {
 
@@ -18,6 +21,9 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmBuschatz, Make<frmBuschatz>()},
+        {ScreenId::frmExtra, Make<frmExtra>()},
+        {ScreenId::frmSSumme, Make<frmSSumme>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
