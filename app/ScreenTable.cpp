@@ -3,6 +3,7 @@
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/misc/frmZinssatz.h"
+#include "ui/tools/frmHinweis.h"
 
 namespace zolt {
 
@@ -20,6 +21,7 @@ void RegisterScreens(ScreenSlots& screens) {
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
         {ScreenId::frmZinssatz, Make<frmZinssatz>()},
+        {ScreenId::frmHinweis, Make<frmHinweis>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
