@@ -2,6 +2,7 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/misc/frmKugel1.h"
 #include "ui/misc/frmZinssatz.h"
 #include "ui/tools/frmHinweis.h"
 
@@ -21,6 +22,7 @@ void RegisterScreens(ScreenSlots& screens) {
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
         {ScreenId::frmZinssatz, Make<frmZinssatz>()},
+        {ScreenId::frmKugel1, Make<frmKugel1>()},
         {ScreenId::frmHinweis, Make<frmHinweis>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);

@@ -38,16 +38,18 @@ std::vector<TipPage> PaginateTips(const std::vector<std::string>& entries, int e
     const std::string title = "** Computer - Zufallstips **";
     std::vector<TipPage> pages(1);
     pages.back().lines = {std::string(25, ' '), std::string(2, ' '), title};
+    pages.back().headerLines = 3;
     if (entriesPerPage < 1) entriesPerPage = 1;
     int onPage = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i == 0) {
             pages.back().lines.emplace_back(26, ' ');
             pages.back().lines.emplace_back(26, ' ');
+            pages.back().headerLines = 5;
         }
         pages.back().lines.push_back(entries[i]);
         if (++onPage == entriesPerPage) {
-            pages.push_back({{std::string(7, ' '), title, std::string(7, ' '), std::string(29, ' ')}});
+            pages.push_back({{std::string(7, ' '), title, std::string(7, ' '), std::string(29, ' ')}, 4});
             onPage = 0;
         }
     }

@@ -41,6 +41,7 @@ std::string TipLine(int tipCount, const LottoTip& tip);
 // later-page header (so a list of a multiple of entriesPerPage ends with a header-only page).
 struct TipPage {
     std::vector<std::string> lines;
+    std::size_t headerLines = 0;  // lines before the first entry of the page
 };
 std::vector<TipPage> PaginateTips(const std::vector<std::string>& entries, int entriesPerPage);
 

@@ -125,6 +125,7 @@ TEST_P(TipPages, HeadersAndEntries) {
         }
         for (int k = 0; k < c.entriesPerPage[p]; ++k) expected.push_back("entry " + std::to_string(next++));
         EXPECT_EQ(pages[p].lines, expected) << "page " << p + 1;
+        EXPECT_EQ(pages[p].lines.size() - pages[p].headerLines, static_cast<std::size_t>(c.entriesPerPage[p]));
     }
     EXPECT_EQ(next, c.entries + 1);
 }
