@@ -450,10 +450,23 @@ void frmExtraTest::beendenHides() {
 
 void frmExtraTest::menuSlotOpensTheScreen() {
     ScreenSlots slotsOfMenu;
+    slotsOfMenu.SetQuitHandler([] {});
     RegisterScreens(slotsOfMenu);
-    QWidget* opened = slotsOfMenu.Open(ScreenId::frmExtra);
-    QVERIFY(qobject_cast<frmExtra*>(opened));
+    QWidget* menu = slotsOfMenu.Open(ScreenId::frmZoltauswahl);
+    QVERIFY(menu);
+    auto* button = Find<QPushButton>(menu, QStringLiteral("Befehl14"));
+    QCOMPARE(button->text(), QStringLiteral("Plussparen-Extrasparen"));
+    Click(button);
+    auto* opened = slotsOfMenu.Get<frmExtra>(ScreenId::frmExtra);
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
     QCOMPARE(opened->objectName(), QStringLiteral("frmExtra"));
+    // The return button hides it; the menu button shows the same instance again.
+    Click(Find(opened, QStringLiteral("Befehl2")));
+    QVERIFY(!opened->isVisible());
+    Click(button);
+    QCOMPARE(slotsOfMenu.Get<frmExtra>(ScreenId::frmExtra), opened);
+    QVERIFY(opened->isVisible());
 }
 
 QTEST_MAIN(frmExtraTest)

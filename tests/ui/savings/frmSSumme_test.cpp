@@ -310,10 +310,23 @@ void frmSSummeTest::zurueckHides() {
 
 void frmSSummeTest::menuSlotOpensTheScreen() {
     ScreenSlots slotsOfMenu;
+    slotsOfMenu.SetQuitHandler([] {});
     RegisterScreens(slotsOfMenu);
-    QWidget* opened = slotsOfMenu.Open(ScreenId::frmSSumme);
-    QVERIFY(qobject_cast<frmSSumme*>(opened));
+    QWidget* menu = slotsOfMenu.Open(ScreenId::frmZoltauswahl);
+    QVERIFY(menu);
+    auto* button = Find<QPushButton>(menu, QStringLiteral("Befehl15"));
+    QCOMPARE(button->text(), QStringLiteral("Summen-Sparen"));
+    Click(button);
+    auto* opened = slotsOfMenu.Get<frmSSumme>(ScreenId::frmSSumme);
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
     QCOMPARE(opened->objectName(), QStringLiteral("frmSSumme"));
+    // The return button hides it; the menu button shows the same instance again.
+    Click(Find(opened, QStringLiteral("Befehl3")));
+    QVERIFY(!opened->isVisible());
+    Click(button);
+    QCOMPARE(slotsOfMenu.Get<frmSSumme>(ScreenId::frmSSumme), opened);
+    QVERIFY(opened->isVisible());
 }
 
 QTEST_MAIN(frmSSummeTest)
