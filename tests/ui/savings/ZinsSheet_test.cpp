@@ -949,6 +949,21 @@ private slots:
         QVERIFY(sheet.window->isVisible());
     }
 
+    void menuButtonOpensTheSheet() {
+        ScreenSlots screens;
+        zolt::RegisterScreens(screens);
+        QWidget* menu = screens.Open(ScreenId::frmZoltauswahl);
+        QVERIFY(menu);
+        QVERIFY(!screens.Get(ScreenId::ZinsSheet));
+        Click(Find<QPushButton>(menu, QStringLiteral("Befehl2")));
+        QWidget* sheet = screens.Get(ScreenId::ZinsSheet);
+        QVERIFY(sheet);
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(sheet->objectName(), QStringLiteral("ZinsSheet"));
+        Click(Find<QPushButton>(menu, QStringLiteral("Befehl2")));  // the same instance again
+        QCOMPARE(screens.Get(ScreenId::ZinsSheet), sheet);
+    }
+
     void backHidesAndKeepsState() {
         Sheet sheet;
         sheet.type("1000", "3", "1");
