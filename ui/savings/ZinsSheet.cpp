@@ -186,7 +186,11 @@ void ZinsSheet::BuildControls() {
     grdPayments_ = new SheetGrid(central_);
     grdPayments_->setObjectName(QStringLiteral("grdPayments"));
     PlaceTwips(grdPayments_, 2640, 120, 6870, 4815);
-    imgGraphic_ = CornerPicture();
+    imgGraphic_ = new QLabel(central_);
+    imgGraphic_->setObjectName(QStringLiteral("imgGraphic"));
+    imgGraphic_->setPixmap(CornerPicture());
+    imgGraphic_->resize(imgGraphic_->pixmap().size());
+    imgGraphic_->hide();
 
     frmBez1_ = RedLabel(central_, QStringLiteral("frmBez1"), QStringLiteral("   ZINSZYKLUS --------->"));
     PlaceTwips(frmBez1_, 2640, 5400, 2175, 255);
@@ -306,9 +310,9 @@ void ZinsSheet::Form_Load() {
     comIntrMin_Click();
 
     grdPayments_->SetCurrentCell(0, 0);
-    grdPayments_->SetColWidth(0, static_cast<int>(Twips(imgGraphic_.width())));
-    grdPayments_->SetRowHeight(0, static_cast<int>(Twips(imgGraphic_.height())));
-    grdPayments_->SetPicture(imgGraphic_);
+    grdPayments_->SetColWidth(0, static_cast<int>(Twips(imgGraphic_->width())));
+    grdPayments_->SetRowHeight(0, static_cast<int>(Twips(imgGraphic_->height())));
+    grdPayments_->SetPicture(imgGraphic_->pixmap());
     rateCount_ = 16;
     termCount_ = 3;
     GridLayout(*grdPayments_, static_cast<int>(rateCount_), static_cast<int>(termCount_));
@@ -489,7 +493,8 @@ void ZinsSheet::ComputeTable(bool simple) {
             plan_.reset();
             rateCount_ = static_cast<double>(table_->rateCount);
             termCount_ = static_cast<double>(table_->termCount);
-            ShowOverview(*grdPayments_, table_, inputs.cycle, imgGraphic_, static_cast<int>(Twips(imgGraphic_.width())));
+            ShowOverview(*grdPayments_, table_, inputs.cycle, imgGraphic_->pixmap(),
+                         static_cast<int>(Twips(imgGraphic_->width())));
             mnuOptCopy_->setEnabled(true);
             detailShown_ = false;
             shown = true;

@@ -4,7 +4,6 @@
 // and a copy of any block to the clipboard.
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QString>
 #include <array>
 #include <memory>
@@ -104,7 +103,7 @@ private:
     QLabel* Bezeichnung1_ = nullptr;
     QLabel* Anzeige1_ = nullptr;
     QTimer* Zeit1_ = nullptr;
-    QPixmap imgGraphic_;
+    QLabel* imgGraphic_ = nullptr;  // never shown itself: the grid's corner picture and its size
 
     QAction* mnuOptCopy_ = nullptr;
     std::array<QAction*, 8> mnuOptLen_{};

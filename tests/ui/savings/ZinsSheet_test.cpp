@@ -138,6 +138,17 @@ private slots:
         // Grid at its design place: left 2640, top 120, 6870 x 4815 twips.
         const QRect grid = sheet.get("grdPayments")->geometry();
         QCOMPARE(grid, QRect(zolt::Px(2640), zolt::Px(120), zolt::Px(6870), zolt::Px(4815)));
+        // The 50 x 50 picture is not shown itself; it sits in the grid's top-left cell and sizes
+        // the fixed row and column. The grid starts as the empty 17 x 4 layout.
+        QLabel* picture = sheet.label("imgGraphic");
+        QVERIFY(!picture->isVisible());
+        QCOMPARE(picture->pixmap().size(), QSize(50, 50));
+        QCOMPARE(sheet.grid()->Model()->Picture(0, 0).size(), QSize(50, 50));
+        QCOMPARE(sheet.grid()->ColWidth(0), 750);
+        QCOMPARE(sheet.grid()->RowHeight(0), 750);
+        QCOMPARE(sheet.grid()->Rows(), 17);
+        QCOMPARE(sheet.grid()->Cols(), 4);
+        QCOMPARE(sheet.grid()->ScrollBars(), 0);
 
         for (const char* name : {"comIntrMax", "comIntrMin"}) {
             QComboBox* box = sheet.combo(name);
