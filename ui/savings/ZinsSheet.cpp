@@ -461,6 +461,15 @@ bool ZinsSheet::CheckLimits(const TableInputs& inputs) {
         txtLenMin_->setFocus();
         return false;
     }
+    // A minimum of 1 put in for an empty field can lie above a maximum below 1: the table
+    // would have no term at all.
+    if (TermCountOf(inputs) < 1) {
+        ShowInputError(this, QStringLiteral("Die maximale Laufzeit muß größer als die minimale Laufzeit sein."),
+                       kErrorTitle);
+        txtLenMax_->clear();
+        txtLenMax_->setFocus();
+        return false;
+    }
     const TableLimit limit = CheckTableLimits(inputs);
     if (limit == TableLimit::Ok) return true;
     ShowInputError(this, TableLimitMessage(limit), kErrorTitle);

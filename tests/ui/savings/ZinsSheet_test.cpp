@@ -234,6 +234,9 @@ private slots:
         QTest::newRow("empty minimum, then rate 0")
             << "1000" << "10" << "" << 0 << 0 << QStringList{kMsgNoMin, kMsgRateZero} << "1000" << "10" << "1"
             << "comIntrMax";
+        QTest::newRow("maximum below the minimum of 1 put in")
+            << "1000" << "0.5" << "" << 3 << 5 << QStringList{kMsgNoMin, kMsgMaxBelowMin} << "1000" << "" << "1"
+            << "txtLenMax";
         QTest::newRow("maximum rate 0") << "1000" << "10" << "1" << 0 << 0 << QStringList{kMsgRateZero} << "1000"
                                         << "10" << "1" << "comIntrMax";
         QTest::newRow("letters as term read 0") << "1000" << "zehn" << "1" << 3 << 5 << QStringList{kMsgMaxBelowMin}
