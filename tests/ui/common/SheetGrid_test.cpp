@@ -368,6 +368,13 @@ void SheetGridTest::clipAndFillStyle() {
     // a matrix that would read beyond its vector is refused
     grid->SetNumbers(5, 1, NumberMatrix{values, 2, 2, 2, 2, "#0.00"});
     QVERIFY(grid->CellText(5, 1).isEmpty());
+    grid->SetNumbers(5, 1, NumberMatrix::Own({1, 2, 3}, 2, 2));
+    QVERIFY(grid->CellText(5, 1).isEmpty());
+    // one that owns its values: 2 rows of 3
+    grid->SetNumbers(5, 1, NumberMatrix::Own({1, 2, 3, 4, 5, 6.125}, 2, 3));
+    QCOMPARE(grid->Clip(), QStringLiteral("1,50\t2,25\r3,00\tz"));
+    grid->SetSelection(5, 1, 6, 3);
+    QCOMPARE(grid->Clip(), QStringLiteral("1,00 \u20AC\t2,00 \u20AC\t3,00 \u20AC\r4,00 \u20AC\t5,00 \u20AC\t6,13 \u20AC"));
 }
 
 void SheetGridTest::clearGridKeepsTheTopLeftCell() {
