@@ -636,12 +636,11 @@ QString CopiedTermHeader(double term, bool years, const RegionalSettings& region
 
 QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader) {
     const int row1 = grid.SelStartRow();
+    const int row2 = grid.SelEndRow();
     const int col1 = grid.SelStartCol();
     const int col2 = grid.SelEndCol();
-    const QString cells = grid.Clip();
 
     QString text;
-    text.reserve(cells.size() + (grid.SelEndRow() - row1 + 2) * 16);
     for (int col = col1; col <= col2; ++col) {
         text += QLatin1Char('\t');
         switch (header) {
@@ -654,18 +653,34 @@ QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::functio
     }
     text += QStringLiteral("\r\n");
 
-    // Each row of the block starts with its label from the fixed column.
-    int row = row1;
-    text += grid.CellText(row, 0);
+    // The selection's text (cells separated by tabs, rows by a carriage return) is read
+    // character by character: each carriage return starts a new line with the next row's
+    // label from the fixed column. The text is streamed cell by cell rather than built
+    // first, so a large block is held once.
+    int labelRow = row1;
+    text += grid.CellText(labelRow, 0);
     text += QLatin1Char('\t');
-    for (const QChar c : cells) {
-        if (c == QLatin1Char('\r')) {
-            ++row;
-            text += QStringLiteral("\r\n");
-            text += grid.CellText(row, 0);
-            text += QLatin1Char('\t');
-        } else {
-            text += c;
+    auto append = [&](const QString& piece) {
+        if (!piece.contains(QLatin1Char('\r'))) {
+            text += piece;
+            return;
+        }
+        for (const QChar c : piece) {
+            if (c == QLatin1Char('\r')) {
+                ++labelRow;
+                text += QStringLiteral("\r\n");
+                text += grid.CellText(labelRow, 0);
+                text += QLatin1Char('\t');
+            } else {
+                text += c;
+            }
+        }
+    };
+    for (int row = row1; row <= row2; ++row) {
+        if (row > row1) append(QStringLiteral("\r"));
+        for (int col = col1; col <= col2; ++col) {
+            if (col > col1) text += QLatin1Char('\t');
+            append(grid.CellText(row, col));
         }
     }
     return text;

@@ -337,6 +337,17 @@ void SheetGridTest::copyBeforeTheFirstTable() {
     auto grid = MakeGrid();
     grid->SetSelection(1, 1, 2, 2);
     QCOMPARE(CopySelectionText(*grid, CopyHeader::None, {}), QStringLiteral("\t\t\r\n\t\t\r\n\t\t"));
+
+    // a carriage return inside a cell starts a new line with the next label, as any other
+    // carriage return of the selection's text does
+    grid->SetCellText(1, 0, "L1");
+    grid->SetCellText(2, 0, "L2");
+    grid->SetCellText(3, 0, "L3");
+    grid->SetCellText(1, 1, "a\rb");
+    grid->SetCellText(2, 1, "c");
+    grid->SetSelection(1, 1, 2, 1);
+    QCOMPARE(grid->Clip(), QStringLiteral("a\rb\rc"));
+    QCOMPARE(CopySelectionText(*grid, CopyHeader::None, {}), QStringLiteral("\t\r\nL1\ta\r\nL2\tb\r\nL3\tc"));
 }
 
 void SheetGridTest::clipAndFillStyle() {
