@@ -30,6 +30,10 @@ Qt::Alignment ToQtAlignment(int alignment) {
     }
 }
 
+// A section's size in whole pixels, rounded down: sizes computed as the available room
+// divided by the sections that should be in view (16 rows, 3 columns) must all fit.
+int SectionPx(int twips) { return std::max(twips, 0) / kTwipsPerPixel; }
+
 // The grid keeps texts as they were set ("\r\n" between lines); the view wants "\n".
 QString DisplayText(QString text) {
     if (text.contains(QLatin1Char('\r'))) {
@@ -278,7 +282,9 @@ SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGrid
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // One pixel of border on each side: the 30 twips the layout leaves beside the cells.
     setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
     setLineWidth(1);
     setTextElideMode(Qt::ElideNone);
 
@@ -378,7 +384,7 @@ void SheetGrid::SetRowHeights(int firstRow, int lastRow, int twips) {
 // every body section with one size becomes the header's default size, one call instead of
 // thousands.
 void SheetGrid::ApplyColWidths(int firstCol, int lastCol) {
-    if (firstCol == 0) verticalHeader()->setFixedWidth(Px(colWidth_[0]));
+    if (firstCol == 0) verticalHeader()->setFixedWidth(SectionPx(colWidth_[0]));
     firstCol = std::max(firstCol, 1);
     if (lastCol < firstCol) return;
     QHeaderView* header = horizontalHeader();
@@ -386,16 +392,16 @@ void SheetGrid::ApplyColWidths(int firstCol, int lastCol) {
     const bool uniform = firstCol == 1 && lastCol == Cols() - 1 &&
                          std::all_of(colWidth_.begin() + 1, colWidth_.end(), [&](int w) { return w == width; });
     if (uniform) {
-        header->setDefaultSectionSize(Px(width));
+        header->setDefaultSectionSize(SectionPx(width));
         return;
     }
     for (int col = firstCol; col <= lastCol; ++col) {
-        header->resizeSection(col - 1, Px(colWidth_[static_cast<std::size_t>(col)]));
+        header->resizeSection(col - 1, SectionPx(colWidth_[static_cast<std::size_t>(col)]));
     }
 }
 
 void SheetGrid::ApplyRowHeights(int firstRow, int lastRow) {
-    if (firstRow == 0) horizontalHeader()->setFixedHeight(Px(rowHeight_[0]));
+    if (firstRow == 0) horizontalHeader()->setFixedHeight(SectionPx(rowHeight_[0]));
     firstRow = std::max(firstRow, 1);
     if (lastRow < firstRow) return;
     QHeaderView* header = verticalHeader();
@@ -403,32 +409,32 @@ void SheetGrid::ApplyRowHeights(int firstRow, int lastRow) {
     const bool uniform = firstRow == 1 && lastRow == Rows() - 1 &&
                          std::all_of(rowHeight_.begin() + 1, rowHeight_.end(), [&](int h) { return h == height; });
     if (uniform) {
-        header->setDefaultSectionSize(Px(height));
+        header->setDefaultSectionSize(SectionPx(height));
         return;
     }
     for (int row = firstRow; row <= lastRow; ++row) {
-        header->resizeSection(row - 1, Px(rowHeight_[static_cast<std::size_t>(row)]));
+        header->resizeSection(row - 1, SectionPx(rowHeight_[static_cast<std::size_t>(row)]));
     }
 }
 
 // After the model changed its size the headers start from their default sizes again.
 void SheetGrid::ApplyGeometry() {
-    verticalHeader()->setFixedWidth(Px(colWidth_[0]));
-    horizontalHeader()->setFixedHeight(Px(rowHeight_[0]));
+    verticalHeader()->setFixedWidth(SectionPx(colWidth_[0]));
+    horizontalHeader()->setFixedHeight(SectionPx(rowHeight_[0]));
     if (Cols() > 1) {
         const int width = colWidth_[1];
-        horizontalHeader()->setDefaultSectionSize(Px(width));
+        horizontalHeader()->setDefaultSectionSize(SectionPx(width));
         for (int col = 2; col < Cols(); ++col) {
             const int w = colWidth_[static_cast<std::size_t>(col)];
-            if (w != width) horizontalHeader()->resizeSection(col - 1, Px(w));
+            if (w != width) horizontalHeader()->resizeSection(col - 1, SectionPx(w));
         }
     }
     if (Rows() > 1) {
         const int height = rowHeight_[1];
-        verticalHeader()->setDefaultSectionSize(Px(height));
+        verticalHeader()->setDefaultSectionSize(SectionPx(height));
         for (int row = 2; row < Rows(); ++row) {
             const int h = rowHeight_[static_cast<std::size_t>(row)];
-            if (h != height) verticalHeader()->resizeSection(row - 1, Px(h));
+            if (h != height) verticalHeader()->resizeSection(row - 1, SectionPx(h));
         }
     }
 }

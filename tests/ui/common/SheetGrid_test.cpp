@@ -120,6 +120,16 @@ void SheetGridTest::layoutCases() {
              (scrollBars & 1) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     QCOMPARE(grid->verticalScrollBarPolicy(), (scrollBars & 2) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 
+    // 16 rate rows and 3 term columns are wholly in view, beside any scroll bar
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    QCOMPARE(grid->horizontalScrollBar()->isVisible(), (scrollBars & 1) != 0);
+    QCOMPARE(grid->verticalScrollBar()->isVisible(), (scrollBars & 2) != 0);
+    QVERIFY(grid->verticalHeader()->sectionViewportPosition(15) + grid->verticalHeader()->sectionSize(15) <=
+            grid->viewport()->height());
+    QVERIFY(grid->horizontalHeader()->sectionViewportPosition(2) + grid->horizontalHeader()->sectionSize(2) <=
+            grid->viewport()->width());
+
     // rows and columns of the 17 x 4 minimum beyond the table stay empty
     const int rateCount = static_cast<int>(table->rateCount);
     const int termCount = static_cast<int>(table->termCount);
@@ -497,8 +507,9 @@ void SheetGridTest::sizesReachTheView() {
     auto grid = MakeGrid();
     QCOMPARE(grid->verticalHeader()->width(), 50);
     QCOMPARE(grid->horizontalHeader()->height(), 50);
-    QCOMPARE(grid->horizontalHeader()->sectionSize(0), Px(2030));
-    QCOMPARE(grid->verticalHeader()->sectionSize(0), Px(252));
+    // 2030 twips = 135.3 pixels, 252 twips = 16.8 pixels: whole pixels, rounded down
+    QCOMPARE(grid->horizontalHeader()->sectionSize(0), 135);
+    QCOMPARE(grid->verticalHeader()->sectionSize(0), 16);
     grid->SetColWidth(2, 1500);
     grid->SetRowHeight(3, 600);
     QCOMPARE(grid->horizontalHeader()->sectionSize(1), 100);
