@@ -177,6 +177,21 @@ void BM_Copy501x100(benchmark::State& state) {
 }
 BENCHMARK(BM_Copy501x100)->Unit(benchmark::kMillisecond);
 
+// Everything selected (the top-left corner selects all): 501 x 3650 cells.
+void BM_CopyWholeTable(benchmark::State& state) {
+    auto grid = MakeGrid();
+    auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
+    zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, Picture(), 750);
+    grid->selectAll();
+    const long before = PeakKb();
+    for (auto _ : state) {
+        zolt::CopySelection(*grid, zolt::CopyHeader::Table,
+                            [&](int col) { return zolt::OverviewCopyHeader(*table, col, false); });
+    }
+    state.counters["peak_growth_MB"] = static_cast<double>(PeakKb() - before) / 1024.0;
+}
+BENCHMARK(BM_CopyWholeTable)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -30,6 +30,10 @@ Qt::Alignment ToQtAlignment(int alignment) {
     }
 }
 
+// A section's size in whole pixels, rounded down: sizes computed as the available room
+// divided by the sections that should be in view (16 rows, 3 columns) must all fit.
+int SectionPx(int twips) { return std::max(twips, 0) / kTwipsPerPixel; }
+
 // The grid keeps texts as they were set ("\r\n" between lines); the view wants "\n".
 QString DisplayText(QString text) {
     if (text.contains(QLatin1Char('\r'))) {
@@ -278,7 +282,9 @@ SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGrid
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // One pixel of border on each side: the 30 twips the layout leaves beside the cells.
     setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
     setLineWidth(1);
     setTextElideMode(Qt::ElideNone);
 
@@ -378,7 +384,7 @@ void SheetGrid::SetRowHeights(int firstRow, int lastRow, int twips) {
 // every body section with one size becomes the header's default size, one call instead of
 // thousands.
 void SheetGrid::ApplyColWidths(int firstCol, int lastCol) {
-    if (firstCol == 0) verticalHeader()->setFixedWidth(Px(colWidth_[0]));
+    if (firstCol == 0) verticalHeader()->setFixedWidth(SectionPx(colWidth_[0]));
     firstCol = std::max(firstCol, 1);
     if (lastCol < firstCol) return;
     QHeaderView* header = horizontalHeader();
@@ -386,16 +392,16 @@ void SheetGrid::ApplyColWidths(int firstCol, int lastCol) {
     const bool uniform = firstCol == 1 && lastCol == Cols() - 1 &&
                          std::all_of(colWidth_.begin() + 1, colWidth_.end(), [&](int w) { return w == width; });
     if (uniform) {
-        header->setDefaultSectionSize(Px(width));
+        header->setDefaultSectionSize(SectionPx(width));
         return;
     }
     for (int col = firstCol; col <= lastCol; ++col) {
-        header->resizeSection(col - 1, Px(colWidth_[static_cast<std::size_t>(col)]));
+        header->resizeSection(col - 1, SectionPx(colWidth_[static_cast<std::size_t>(col)]));
     }
 }
 
 void SheetGrid::ApplyRowHeights(int firstRow, int lastRow) {
-    if (firstRow == 0) horizontalHeader()->setFixedHeight(Px(rowHeight_[0]));
+    if (firstRow == 0) horizontalHeader()->setFixedHeight(SectionPx(rowHeight_[0]));
     firstRow = std::max(firstRow, 1);
     if (lastRow < firstRow) return;
     QHeaderView* header = verticalHeader();
@@ -403,32 +409,32 @@ void SheetGrid::ApplyRowHeights(int firstRow, int lastRow) {
     const bool uniform = firstRow == 1 && lastRow == Rows() - 1 &&
                          std::all_of(rowHeight_.begin() + 1, rowHeight_.end(), [&](int h) { return h == height; });
     if (uniform) {
-        header->setDefaultSectionSize(Px(height));
+        header->setDefaultSectionSize(SectionPx(height));
         return;
     }
     for (int row = firstRow; row <= lastRow; ++row) {
-        header->resizeSection(row - 1, Px(rowHeight_[static_cast<std::size_t>(row)]));
+        header->resizeSection(row - 1, SectionPx(rowHeight_[static_cast<std::size_t>(row)]));
     }
 }
 
 // After the model changed its size the headers start from their default sizes again.
 void SheetGrid::ApplyGeometry() {
-    verticalHeader()->setFixedWidth(Px(colWidth_[0]));
-    horizontalHeader()->setFixedHeight(Px(rowHeight_[0]));
+    verticalHeader()->setFixedWidth(SectionPx(colWidth_[0]));
+    horizontalHeader()->setFixedHeight(SectionPx(rowHeight_[0]));
     if (Cols() > 1) {
         const int width = colWidth_[1];
-        horizontalHeader()->setDefaultSectionSize(Px(width));
+        horizontalHeader()->setDefaultSectionSize(SectionPx(width));
         for (int col = 2; col < Cols(); ++col) {
             const int w = colWidth_[static_cast<std::size_t>(col)];
-            if (w != width) horizontalHeader()->resizeSection(col - 1, Px(w));
+            if (w != width) horizontalHeader()->resizeSection(col - 1, SectionPx(w));
         }
     }
     if (Rows() > 1) {
         const int height = rowHeight_[1];
-        verticalHeader()->setDefaultSectionSize(Px(height));
+        verticalHeader()->setDefaultSectionSize(SectionPx(height));
         for (int row = 2; row < Rows(); ++row) {
             const int h = rowHeight_[static_cast<std::size_t>(row)];
-            if (h != height) verticalHeader()->resizeSection(row - 1, Px(h));
+            if (h != height) verticalHeader()->resizeSection(row - 1, SectionPx(h));
         }
     }
 }
@@ -636,12 +642,11 @@ QString CopiedTermHeader(double term, bool years, const RegionalSettings& region
 
 QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader) {
     const int row1 = grid.SelStartRow();
+    const int row2 = grid.SelEndRow();
     const int col1 = grid.SelStartCol();
     const int col2 = grid.SelEndCol();
-    const QString cells = grid.Clip();
 
     QString text;
-    text.reserve(cells.size() + (grid.SelEndRow() - row1 + 2) * 16);
     for (int col = col1; col <= col2; ++col) {
         text += QLatin1Char('\t');
         switch (header) {
@@ -654,18 +659,34 @@ QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::functio
     }
     text += QStringLiteral("\r\n");
 
-    // Each row of the block starts with its label from the fixed column.
-    int row = row1;
-    text += grid.CellText(row, 0);
+    // The selection's text (cells separated by tabs, rows by a carriage return) is read
+    // character by character: each carriage return starts a new line with the next row's
+    // label from the fixed column. The text is streamed cell by cell rather than built
+    // first, so a large block is held once.
+    int labelRow = row1;
+    text += grid.CellText(labelRow, 0);
     text += QLatin1Char('\t');
-    for (const QChar c : cells) {
-        if (c == QLatin1Char('\r')) {
-            ++row;
-            text += QStringLiteral("\r\n");
-            text += grid.CellText(row, 0);
-            text += QLatin1Char('\t');
-        } else {
-            text += c;
+    auto append = [&](const QString& piece) {
+        if (!piece.contains(QLatin1Char('\r'))) {
+            text += piece;
+            return;
+        }
+        for (const QChar c : piece) {
+            if (c == QLatin1Char('\r')) {
+                ++labelRow;
+                text += QStringLiteral("\r\n");
+                text += grid.CellText(labelRow, 0);
+                text += QLatin1Char('\t');
+            } else {
+                text += c;
+            }
+        }
+    };
+    for (int row = row1; row <= row2; ++row) {
+        if (row > row1) append(QStringLiteral("\r"));
+        for (int col = col1; col <= col2; ++col) {
+            if (col > col1) text += QLatin1Char('\t');
+            append(grid.CellText(row, col));
         }
     }
     return text;

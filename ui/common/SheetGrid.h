@@ -48,6 +48,17 @@ struct NumberMatrix {
     int rows = 0;
     int cols = 0;
     std::string mask = "Currency";  // a FormatNumber mask
+
+    // A matrix that owns its values: rows x cols, row-major, no gaps.
+    static NumberMatrix Own(std::vector<double> values, int rows, int cols, std::string mask = "Currency") {
+        NumberMatrix matrix;
+        matrix.values = std::make_shared<const std::vector<double>>(std::move(values));
+        matrix.stride = static_cast<std::size_t>(cols > 0 ? cols : 0);
+        matrix.rows = rows;
+        matrix.cols = cols;
+        matrix.mask = std::move(mask);
+        return matrix;
+    }
 };
 
 // Makes the text of grid cell (row, col) when it is needed.

@@ -120,6 +120,16 @@ void SheetGridTest::layoutCases() {
              (scrollBars & 1) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     QCOMPARE(grid->verticalScrollBarPolicy(), (scrollBars & 2) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 
+    // 16 rate rows and 3 term columns are wholly in view, beside any scroll bar
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    QCOMPARE(grid->horizontalScrollBar()->isVisible(), (scrollBars & 1) != 0);
+    QCOMPARE(grid->verticalScrollBar()->isVisible(), (scrollBars & 2) != 0);
+    QVERIFY(grid->verticalHeader()->sectionViewportPosition(15) + grid->verticalHeader()->sectionSize(15) <=
+            grid->viewport()->height());
+    QVERIFY(grid->horizontalHeader()->sectionViewportPosition(2) + grid->horizontalHeader()->sectionSize(2) <=
+            grid->viewport()->width());
+
     // rows and columns of the 17 x 4 minimum beyond the table stay empty
     const int rateCount = static_cast<int>(table->rateCount);
     const int termCount = static_cast<int>(table->termCount);
@@ -337,6 +347,17 @@ void SheetGridTest::copyBeforeTheFirstTable() {
     auto grid = MakeGrid();
     grid->SetSelection(1, 1, 2, 2);
     QCOMPARE(CopySelectionText(*grid, CopyHeader::None, {}), QStringLiteral("\t\t\r\n\t\t\r\n\t\t"));
+
+    // a carriage return inside a cell starts a new line with the next label, as any other
+    // carriage return of the selection's text does
+    grid->SetCellText(1, 0, "L1");
+    grid->SetCellText(2, 0, "L2");
+    grid->SetCellText(3, 0, "L3");
+    grid->SetCellText(1, 1, "a\rb");
+    grid->SetCellText(2, 1, "c");
+    grid->SetSelection(1, 1, 2, 1);
+    QCOMPARE(grid->Clip(), QStringLiteral("a\rb\rc"));
+    QCOMPARE(CopySelectionText(*grid, CopyHeader::None, {}), QStringLiteral("\t\r\nL1\ta\r\nL2\tb\r\nL3\tc"));
 }
 
 void SheetGridTest::clipAndFillStyle() {
@@ -368,6 +389,13 @@ void SheetGridTest::clipAndFillStyle() {
     // a matrix that would read beyond its vector is refused
     grid->SetNumbers(5, 1, NumberMatrix{values, 2, 2, 2, 2, "#0.00"});
     QVERIFY(grid->CellText(5, 1).isEmpty());
+    grid->SetNumbers(5, 1, NumberMatrix::Own({1, 2, 3}, 2, 2));
+    QVERIFY(grid->CellText(5, 1).isEmpty());
+    // one that owns its values: 2 rows of 3
+    grid->SetNumbers(5, 1, NumberMatrix::Own({1, 2, 3, 4, 5, 6.125}, 2, 3));
+    QCOMPARE(grid->Clip(), QStringLiteral("1,50\t2,25\r3,00\tz"));
+    grid->SetSelection(5, 1, 6, 3);
+    QCOMPARE(grid->Clip(), QStringLiteral("1,00 \u20AC\t2,00 \u20AC\t3,00 \u20AC\r4,00 \u20AC\t5,00 \u20AC\t6,13 \u20AC"));
 }
 
 void SheetGridTest::clearGridKeepsTheTopLeftCell() {
@@ -479,8 +507,9 @@ void SheetGridTest::sizesReachTheView() {
     auto grid = MakeGrid();
     QCOMPARE(grid->verticalHeader()->width(), 50);
     QCOMPARE(grid->horizontalHeader()->height(), 50);
-    QCOMPARE(grid->horizontalHeader()->sectionSize(0), Px(2030));
-    QCOMPARE(grid->verticalHeader()->sectionSize(0), Px(252));
+    // 2030 twips = 135.3 pixels, 252 twips = 16.8 pixels: whole pixels, rounded down
+    QCOMPARE(grid->horizontalHeader()->sectionSize(0), 135);
+    QCOMPARE(grid->verticalHeader()->sectionSize(0), 16);
     grid->SetColWidth(2, 1500);
     grid->SetRowHeight(3, 600);
     QCOMPARE(grid->horizontalHeader()->sectionSize(1), 100);
