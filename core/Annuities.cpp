@@ -2,14 +2,9 @@
 
 #include <cmath>
 
-namespace zolt {
+#include "core/TextRows.h"
 
-namespace {
-// Right-aligns a cell in a column of width characters; a wider text stays as it is.
-std::string PadCell(const std::string& text, std::size_t width) {
-    return FormatText(text, std::string(width, '@'));
-}
-}  // namespace
+namespace zolt {
 
 PerpetualResult PerpetualCapital(const PerpetualInputs& in) {
     const bool withInflation = in.inflationRate.has_value();
@@ -83,10 +78,12 @@ std::string AnnuityRow(long month, double capital, double nominalRate, double mo
                        const RegionalSettings& region) {
     const double interest = MonthlyInterest(capital, nominalRate);
     const double after = capital + interest - monthlyAnnuity;
-    return FormatNumber(static_cast<double>(month), "000", region) +
-           PadCell(FormatNumber(capital, "Currency", region), 16) +
-           PadCell(FormatNumber(interest, "Currency", region), 14) +
-           PadCell(FormatNumber(after, "Currency", region), 17);
+    return TextRow()
+        .Cell(FormatNumber(static_cast<double>(month), "000", region))
+        .Right(FormatNumber(capital, "Currency", region), 16)
+        .Right(FormatNumber(interest, "Currency", region), 14)
+        .Right(FormatNumber(after, "Currency", region), 17)
+        .Text();
 }
 
 std::string AnnuityTableLine(const CapitalAnnuityResult& result, std::size_t line, const RegionalSettings& region) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/TextRows.h"
+
 namespace zolt {
 
 namespace {
@@ -67,8 +69,14 @@ std::string DetailLine(const MultipleDetails& details, std::size_t line, const R
     if (!details.ok() || line >= details.lines) return {};
     const double k = DetailMultiple(line);
     const ShownTime time = TimeToMultiply(k, details.ratePercent);
-    return "\tn=" + FormatText(FormatNumber(k, "#0.0", region), "@@@@") + "\t\t" +
-           FormatNumber(time.years, "########00", region) + "\t " + FormatNumber(time.months, "##00", region);
+    return TextRow()
+        .Cell("\tn=")
+        .Right(FormatNumber(k, "#0.0", region), 4)
+        .Cell("\t\t")
+        .Cell(FormatNumber(time.years, "########00", region))
+        .Cell("\t ")
+        .Cell(FormatNumber(time.months, "##00", region))
+        .Text();
 }
 
 }  // namespace zolt
