@@ -2,6 +2,8 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/misc/frmRente.h"
+#include "ui/misc/frmVielfach.h"
 
 namespace zolt {
 
@@ -18,6 +20,8 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmRente, Make<frmRente>()},
+        {ScreenId::frmVielfach, Make<frmVielfach>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
