@@ -4,6 +4,9 @@
 #include "ui/common/ScreenSlots.h"
 #include "ui/misc/frmRente.h"
 #include "ui/misc/frmVielfach.h"
+#include "ui/savings/frmBuschatz.h"
+#include "ui/savings/frmExtra.h"
+#include "ui/savings/frmSSumme.h"
 
 namespace zolt {
 
@@ -20,6 +23,9 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmBuschatz, Make<frmBuschatz>()},
+        {ScreenId::frmExtra, Make<frmExtra>()},
+        {ScreenId::frmSSumme, Make<frmSSumme>()},
         {ScreenId::frmRente, Make<frmRente>()},
         {ScreenId::frmVielfach, Make<frmVielfach>()},
     };
