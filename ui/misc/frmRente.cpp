@@ -18,7 +18,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/misc/MiscControls.h"
+#include "ui/common/FormControls.h"
 
 namespace zolt {
 
@@ -51,22 +51,10 @@ const QString kPerpetualHint = QStringLiteral(
 const QString kBackHint = QStringLiteral("Zurück zum Auswahlmenü");
 const QString kEndLine = QStringLiteral("---> Klicke hier auf Liste, Ende");
 
-QLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                   int height, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = PlaceControl<QLabel>(parent, name, left, top, width, height);
-    label->setText(text);
-    label->setAlignment(alignment);
+QLabel* RightLabel(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
+    QLabel* label = MakeLabel(parent, name, caption, at);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
-}
-
-QComboBox* PlaceRateBox(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-    auto* box = PlaceControl<QComboBox>(parent, name, left, top, width, height);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    // 0,1 … 15,0: a counter that starts at 0,1 and runs while it is at most 15.
-    FillRateBox(box, 0.1, 15.0, 0.1);
-    box->setCurrentIndex(0);
-    return box;
 }
 }  // namespace
 
@@ -80,96 +68,74 @@ frmRente::frmRente(ScreenSlots& screens, QWidget* parent) : QWidget(parent), scr
 
 void frmRente::BuildControls() {
     SetClientTwips(this, 9600, 6780);
-    const auto right = Qt::AlignRight | Qt::AlignVCenter;
 
     // Left half: the perpetual annuity.
-    Bezeichnung15 = PlaceLabel(this, QStringLiteral("Bezeichnung15"),
-                               QStringLiteral("Ewige Rente, nur Zinsen werden aufgebraucht"), 120, 120, 4440, 255);
-    Rahmen1 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen1"), 120, 480, 4440, 2640);
-    Rahmen1->setTitle(QStringLiteral("Eingabedaten für Ewige Rente"));
-    Bezeichnung6 = PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung6"), QStringLiteral("Gewünschter Rentenbetrag  "),
-                              120, 360, 2520, 255, right);
+    Bezeichnung15 = MakeLabel(this, QStringLiteral("Bezeichnung15"),
+                               QStringLiteral("Ewige Rente, nur Zinsen werden aufgebraucht"), {120, 120, 4440, 255});
+    Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabedaten für Ewige Rente"), {120, 480, 4440, 2640});
+    Bezeichnung6 = RightLabel(Rahmen1, QStringLiteral("Bezeichnung6"), QStringLiteral("Gewünschter Rentenbetrag  "), {120, 360, 2520, 255});
     Bezeichnung1 =
-        PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("pro Monat  "), 120, 600, 2520, 255, right);
-    Text1 = PlaceControl<QLineEdit>(Rahmen1, QStringLiteral("Text1"), 2760, 420, 1440, 315);
-    Bezeichnung2 = PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Nominaler Jahreszinssatz (in %)"),
-                              120, 1080, 2640, 255);
-    Kombi2 = PlaceRateBox(Rahmen1, QStringLiteral("Kombi2"), 3000, 1020, 1200, 315);
-    Bezeichnung3 = PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung3"), QStringLiteral("Inflation berücksichtigen ?"),
-                              120, 1560, 2280, 255);
-    Option1 = PlaceControl<QRadioButton>(Rahmen1, QStringLiteral("Option1"), 2520, 1545, 720, 285);
-    Option1->setText(QStringLiteral("Ja"));
-    Option2 = PlaceControl<QRadioButton>(Rahmen1, QStringLiteral("Option2"), 3360, 1545, 840, 285);
-    Option2->setText(QStringLiteral("Nein"));
-    Bezeichnung5 = PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung5"), QStringLiteral("Jährliche Inflationsrate(in %)"),
-                              120, 2100, 2640, 255);
-    Kombi3 = PlaceRateBox(Rahmen1, QStringLiteral("Kombi3"), 3000, 2040, 1200, 315);
-    Kombi3->setEditText(QStringLiteral("0,0"));
+        RightLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("pro Monat  "), {120, 600, 2520, 255});
+    Text1 = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {2760, 420, 1440, 315});
+    Bezeichnung2 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Nominaler Jahreszinssatz (in %)"), {120, 1080, 2640, 255});
+    Kombi2 = MakeRateBox(Rahmen1, QStringLiteral("Kombi2"), QStringLiteral("0,1"), {3000, 1020, 1200, 315});
+    Bezeichnung3 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung3"), QStringLiteral("Inflation berücksichtigen ?"), {120, 1560, 2280, 255});
+    Option1 = MakeOption(Rahmen1, QStringLiteral("Option1"), QStringLiteral("Ja"), {2520, 1545, 720, 285});
+    Option2 = MakeOption(Rahmen1, QStringLiteral("Option2"), QStringLiteral("Nein"), {3360, 1545, 840, 285});
+    Bezeichnung5 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung5"), QStringLiteral("Jährliche Inflationsrate(in %)"), {120, 2100, 2640, 255});
+    Kombi3 = MakeRateBox(Rahmen1, QStringLiteral("Kombi3"), QStringLiteral("0,0"), {3000, 2040, 1200, 315});
 
-    Rahmen2 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen2"), 120, 3240, 4440, 900);
-    Rahmen2->setTitle(QStringLiteral("Ausgabe Ewige Rente"));
-    Bezeichnung4 = PlaceLabel(Rahmen2, QStringLiteral("Bezeichnung4"), QStringLiteral("Erforderliches Kapital "), 120,
-                              420, 2040, 255, right);
-    Text3 = PlaceControl<QLineEdit>(Rahmen2, QStringLiteral("Text3"), 2280, 360, 1920, 315);
+    Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Ausgabe Ewige Rente"), {120, 3240, 4440, 900});
+    Bezeichnung4 = RightLabel(Rahmen2, QStringLiteral("Bezeichnung4"), QStringLiteral("Erforderliches Kapital "), {120, 420, 2040, 255});
+    Text3 = MakeOutputField(Rahmen2, QStringLiteral("Text3"), {2280, 360, 1920, 315});
 
-    Linie1 = PlaceControl<QFrame>(this, QStringLiteral("Linie1"), 4740, 120, 30, 4700);
+    Linie1 = MakeLine(this, QStringLiteral("Linie1"), {4740, 120, 30, 4700});
     Linie1->setFrameShape(QFrame::VLine);
-    Linie1->setFrameShadow(QFrame::Sunken);
 
     // Right half: the capital annuity.
     Bezeichnung16 =
-        PlaceLabel(this, QStringLiteral("Bezeichnung16"), QStringLiteral("Kapitalrente, Kapital und Zinsen werden aufgebraucht"),
-                   4920, 120, 4560, 255);
-    Rahmen4 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen4"), 4920, 480, 4560, 2640);
-    Rahmen4->setTitle(QStringLiteral("Eingabedaten für Kapitalrente"));
-    Bezeichnung8 = PlaceLabel(Rahmen4, QStringLiteral("Bezeichnung8"), QStringLiteral("Zur Verfügung stehendes"), 120,
-                              360, 2520, 255, right);
+        MakeLabel(this, QStringLiteral("Bezeichnung16"), QStringLiteral("Kapitalrente, Kapital und Zinsen werden aufgebraucht"), {4920, 120, 4560, 255});
+    Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Eingabedaten für Kapitalrente"), {4920, 480, 4560, 2640});
+    Bezeichnung8 = RightLabel(Rahmen4, QStringLiteral("Bezeichnung8"), QStringLiteral("Zur Verfügung stehendes"), {120, 360, 2520, 255});
     Bezeichnung9 =
-        PlaceLabel(Rahmen4, QStringLiteral("Bezeichnung9"), QStringLiteral("Startkapital  "), 120, 600, 2520, 255, right);
-    Text5 = PlaceControl<QLineEdit>(Rahmen4, QStringLiteral("Text5"), 2760, 420, 1560, 315);
-    Bezeichnung10 = PlaceLabel(Rahmen4, QStringLiteral("Bezeichnung10"),
-                               QStringLiteral("Nominaler Jahreszinssatz (in %)"), 120, 1080, 2640, 255);
-    Kombi1 = PlaceRateBox(Rahmen4, QStringLiteral("Kombi1"), 3120, 1020, 1200, 315);
-    Bezeichnung11 = PlaceLabel(Rahmen4, QStringLiteral("Bezeichnung11"), QStringLiteral("Monatliche Rente  "), 120,
-                               1620, 2520, 255, right);
-    Text6 = PlaceControl<QLineEdit>(Rahmen4, QStringLiteral("Text6"), 2760, 1560, 1560, 315);
+        RightLabel(Rahmen4, QStringLiteral("Bezeichnung9"), QStringLiteral("Startkapital  "), {120, 600, 2520, 255});
+    Text5 = MakeTextField(Rahmen4, QStringLiteral("Text5"), QString(), {2760, 420, 1560, 315});
+    Bezeichnung10 = MakeLabel(Rahmen4, QStringLiteral("Bezeichnung10"),
+                               QStringLiteral("Nominaler Jahreszinssatz (in %)"), {120, 1080, 2640, 255});
+    Kombi1 = MakeRateBox(Rahmen4, QStringLiteral("Kombi1"), QStringLiteral("0,1"), {3120, 1020, 1200, 315});
+    Bezeichnung11 = RightLabel(Rahmen4, QStringLiteral("Bezeichnung11"), QStringLiteral("Monatliche Rente  "), {120, 1620, 2520, 255});
+    Text6 = MakeTextField(Rahmen4, QStringLiteral("Text6"), QString(), {2760, 1560, 1560, 315});
 
-    Rahmen5 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen5"), 4920, 3240, 4560, 1560);
-    Rahmen5->setTitle(QStringLiteral("Ausgabe Kapitalrente"));
-    Text7 = PlaceControl<QLineEdit>(Rahmen5, QStringLiteral("Text7"), 240, 360, 1080, 315);
-    Bezeichnung12 = PlaceLabel(Rahmen5, QStringLiteral("Bezeichnung12"), QStringLiteral("Jahre"), 1440, 390, 840, 255);
-    Text8 = PlaceControl<QLineEdit>(Rahmen5, QStringLiteral("Text8"), 2400, 360, 840, 315);
-    Bezeichnung13 = PlaceLabel(Rahmen5, QStringLiteral("Bezeichnung13"), QStringLiteral("Monate"), 3360, 390, 960, 255);
+    Rahmen5 = MakeFrame(this, QStringLiteral("Rahmen5"), QStringLiteral("Ausgabe Kapitalrente"), {4920, 3240, 4560, 1560});
+    Text7 = MakeOutputField(Rahmen5, QStringLiteral("Text7"), {240, 360, 1080, 315});
+    Bezeichnung12 = MakeLabel(Rahmen5, QStringLiteral("Bezeichnung12"), QStringLiteral("Jahre"), {1440, 390, 840, 255});
+    Text8 = MakeOutputField(Rahmen5, QStringLiteral("Text8"), {2400, 360, 840, 315});
+    Bezeichnung13 = MakeLabel(Rahmen5, QStringLiteral("Bezeichnung13"), QStringLiteral("Monate"), {3360, 390, 960, 255});
     Bezeichnung14 =
-        PlaceLabel(Rahmen5, QStringLiteral("Bezeichnung14"), QStringLiteral("Restbetrag"), 240, 780, 1800, 255);
-    Text9 = PlaceControl<QLineEdit>(Rahmen5, QStringLiteral("Text9"), 240, 1050, 2160, 315);
+        MakeLabel(Rahmen5, QStringLiteral("Bezeichnung14"), QStringLiteral("Restbetrag"), {240, 780, 1800, 255});
+    Text9 = MakeOutputField(Rahmen5, QStringLiteral("Text9"), {240, 1050, 2160, 315});
 
     // Along the bottom: the hint and the buttons.
-    Rahmen3 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen3"), 120, 4920, 9360, 975);
-    Rahmen3->setTitle(QStringLiteral("Hinweis"));
-    Bezeichnung7 = PlaceLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QString(), 120, 300, 9120, 555);
+    Rahmen3 = MakeFrame(this, QStringLiteral("Rahmen3"), QStringLiteral("Hinweis"), {120, 4920, 9360, 975});
+    Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QString(), {120, 300, 9120, 555});
     Bezeichnung7->setWordWrap(true);
-    Befehl3 = PlaceControl<QPushButton>(this, QStringLiteral("Befehl3"), 120, 6120, 495, 495);
-    Befehl3->setText(QStringLiteral("Z"));
-    Befehl1 = PlaceControl<QPushButton>(this, QStringLiteral("Befehl1"), 840, 6120, 3480, 495);
-    Befehl1->setText(QStringLiteral("Berechnung Ewige Rente"));
-    Befehl2 = PlaceControl<QPushButton>(this, QStringLiteral("Befehl2"), 4920, 6120, 2160, 495);
-    Befehl2->setText(QStringLiteral("Berechnung "));
-    Befehl4 = PlaceControl<QPushButton>(this, QStringLiteral("Befehl4"), 7320, 6120, 2160, 495);
-    Befehl4->setText(QStringLiteral("Details"));
+    Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Z"), {120, 6120, 495, 495});
+    Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Berechnung Ewige Rente"), {840, 6120, 3480, 495});
+    Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Berechnung "), {4920, 6120, 2160, 495});
+    Befehl4 = MakeButton(this, QStringLiteral("Befehl4"), QStringLiteral("Details"), {7320, 6120, 2160, 495});
     Befehl4->setEnabled(false);
 
     // The month table lies over the left part of the screen while it is shown.
-    Rahmen6 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen6"), 120, 120, 6960, 5880);
-    Rahmen6->setTitle(QStringLiteral("Rahmen6"));
+    Rahmen6 = MakeFrame(this, QStringLiteral("Rahmen6"), QStringLiteral("Rahmen6"), {120, 120, 6960, 5880});
     Rahmen6->setAutoFillBackground(true);
-    Bezeichnung17 = PlaceLabel(Rahmen6, QStringLiteral("Bezeichnung17"), QStringLiteral("*** KAPITALENTWICKLUNG ***"), 120,
-                               240, 6720, 255, Qt::AlignHCenter | Qt::AlignVCenter);
-    Bezeichnung18 = PlaceLabel(
+    Bezeichnung17 = MakeLabel(Rahmen6, QStringLiteral("Bezeichnung17"), QStringLiteral("*** KAPITALENTWICKLUNG ***"),
+                              {120, 240, 6720, 255});
+    Bezeichnung17->setAlignment(Qt::AlignCenter);
+    Bezeichnung18 = MakeLabel(
         Rahmen6, QStringLiteral("Bezeichnung18"),
-        QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"), 120,
-        510, 6720, 255);
-    Liste1 = PlaceControl<QListView>(Rahmen6, QStringLiteral("Liste1"), 120, 780, 6720, 4935);
+        QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"), {120, 510, 6720, 255});
+    Liste1 = new QListView(Rahmen6);
+    Liste1->setObjectName(QStringLiteral("Liste1"));
     QFont fixed(QStringLiteral("Courier New"), 8);
     fixed.setStyleHint(QFont::TypeWriter);
     Liste1->setFont(fixed);

@@ -13,7 +13,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/misc/MiscControls.h"
+#include "ui/common/FormControls.h"
 #include "ui/misc/TabStopDelegate.h"
 
 namespace zolt {
@@ -30,19 +30,6 @@ const QString kDetailsCut = QStringLiteral(
     "Die Detailliste reicht höchstens bis zur 100.000-fachen Vervielfachung; größere Vielfache werden "
     "nicht aufgeführt.");
 
-QLabel* PlaceLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                   int height) {
-    auto* label = PlaceControl<QLabel>(parent, name, left, top, width, height);
-    label->setText(text);
-    return label;
-}
-
-QPushButton* PlaceButton(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                         int height) {
-    auto* button = PlaceControl<QPushButton>(parent, name, left, top, width, height);
-    button->setText(text);
-    return button;
-}
 }  // namespace
 
 frmVielfach::frmVielfach(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
@@ -56,35 +43,30 @@ frmVielfach::frmVielfach(ScreenSlots& screens, QWidget* parent) : QWidget(parent
 void frmVielfach::BuildControls() {
     SetClientTwips(this, 8040, 5040);
 
-    Rahmen1 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen1"), 120, 120, 3480, 1800);
-    Rahmen1->setTitle(QStringLiteral("Eingabe"));
+    Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabe"), {120, 120, 3480, 1800});
     Bezeichnung2 =
-        PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Zinsatz            (in %)"), 120, 420, 1920, 255);
-    Kombi1 = PlaceControl<QComboBox>(Rahmen1, QStringLiteral("Kombi1"), 2160, 360, 1200, 315);
-    Kombi1->setEditable(true);
-    Kombi1->setInsertPolicy(QComboBox::NoInsert);
-    Bezeichnung4 = PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung4"), QStringLiteral("Gewünschte"), 120, 960, 1920, 255);
-    Bezeichnung1 = PlaceLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Ver n-Fachung       n="), 120,
-                              1200, 1920, 255);
-    Text1 = PlaceControl<QLineEdit>(Rahmen1, QStringLiteral("Text1"), 2160, 1140, 1200, 315);
+        MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Zinsatz            (in %)"), {120, 420, 1920, 255});
+    Kombi1 = MakeRateBox(Rahmen1, QStringLiteral("Kombi1"), QStringLiteral("0,1"), {2160, 360, 1200, 315});
+    Bezeichnung4 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung4"), QStringLiteral("Gewünschte"), {120, 960, 1920, 255});
+    Bezeichnung1 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Ver n-Fachung       n="), {120, 1200, 1920, 255});
+    Text1 = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {2160, 1140, 1200, 315});
 
-    Rahmen3 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen3"), 3720, 120, 4200, 1800);
-    Rahmen3->setTitle(QStringLiteral("Ausgabe"));
-    Bezeichnung5 = PlaceLabel(Rahmen3, QStringLiteral("Bezeichnung5"),
-                              QStringLiteral("Die gewünschte Vervielfachung tritt ein nach"), 120, 300, 3960, 255);
-    Text2 = PlaceControl<QLineEdit>(Rahmen3, QStringLiteral("Text2"), 360, 720, 1200, 315);
+    Rahmen3 = MakeFrame(this, QStringLiteral("Rahmen3"), QStringLiteral("Ausgabe"), {3720, 120, 4200, 1800});
+    Bezeichnung5 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung5"),
+                              QStringLiteral("Die gewünschte Vervielfachung tritt ein nach"), {120, 300, 3960, 255});
+    Text2 = MakeOutputField(Rahmen3, QStringLiteral("Text2"), {360, 720, 1200, 315});
     Text2->setAlignment(Qt::AlignRight);
-    Bezeichnung6 = PlaceLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Jahren"), 1680, 750, 1200, 255);
-    Text3 = PlaceControl<QLineEdit>(Rahmen3, QStringLiteral("Text3"), 360, 1200, 1200, 315);
+    Bezeichnung6 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Jahren"), {1680, 750, 1200, 255});
+    Text3 = MakeOutputField(Rahmen3, QStringLiteral("Text3"), {360, 1200, 1200, 315});
     Text3->setAlignment(Qt::AlignRight);
-    Bezeichnung7 = PlaceLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Monaten"), 1680, 1230, 1200, 255);
+    Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Monaten"), {1680, 1230, 1200, 255});
 
-    Rahmen2 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen2"), 1920, 2040, 6000, 2160);
-    Rahmen2->setTitle(QStringLiteral("Details"));
-    Bezeichnung3 = PlaceLabel(Rahmen2, QStringLiteral("Bezeichnung3"),
-                              QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), 120, 270, 5760, 255);
+    Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Details"), {1920, 2040, 6000, 2160});
+    Bezeichnung3 = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung3"),
+                              QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), {120, 270, 5760, 255});
     Bezeichnung3->setVisible(false);
-    Liste1 = PlaceControl<QListView>(Rahmen2, QStringLiteral("Liste1"), 120, 540, 5760, 1500);
+    Liste1 = new QListView(Rahmen2);
+    Liste1->setObjectName(QStringLiteral("Liste1"));
     QFont fixed(QStringLiteral("Courier New"), 8);
     fixed.setStyleHint(QFont::TypeWriter);
     Liste1->setFont(fixed);
@@ -93,16 +75,14 @@ void frmVielfach::BuildControls() {
     ShowRows(Liste1, detailsModel_);
     Liste1->setItemDelegate(new TabStopDelegate(8, Liste1));
 
-    Befehl3 = PlaceButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnen"), 120, 2160, 1680, 495);
-    Befehl2 = PlaceButton(this, QStringLiteral("Befehl2"), QStringLiteral("Details"), 120, 2880, 1680, 495);
-    Befehl1 = PlaceButton(this, QStringLiteral("Befehl1"), QStringLiteral("Zurück"), 120, 3600, 1680, 495);
+    Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnen"), {120, 2160, 1680, 495});
+    Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Details"), {120, 2880, 1680, 495});
+    Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Zurück"), {120, 3600, 1680, 495});
 
-    Rahmen4 = PlaceControl<QGroupBox>(this, QStringLiteral("Rahmen4"), 120, 4320, 7800, 600);
-    Rahmen4->setTitle(QStringLiteral("Hinweis"));
-    Bezeichnung8 = PlaceLabel(
+    Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Hinweis"), {120, 4320, 7800, 600});
+    Bezeichnung8 = MakeLabel(
         Rahmen4, QStringLiteral("Bezeichnung8"),
-        QStringLiteral("Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."), 120, 270, 7560,
-        255);
+        QStringLiteral("Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."), {120, 270, 7560, 255});
 
     connect(Befehl3, &QPushButton::clicked, this, [this] { Befehl3_Click(); });
     connect(Befehl2, &QPushButton::clicked, this, [this] { Befehl2_Click(); });
@@ -111,10 +91,11 @@ void frmVielfach::BuildControls() {
 
 void frmVielfach::Form_Load() {
     CenterOnDesktop(this);
-    // 0,1 … 25,0: a counter that starts at 0,1 and runs while it is at most 25,1 passes 25,1
-    // by a rounding error after 25,0.
+    // This box runs further than the other rate boxes: 0,1 … 25,0 (a counter that starts at
+    // 0,1 and runs while it is at most 25,1 passes 25,1 by a rounding error after 25,0).
+    Kombi1->clear();
     FillRateBox(Kombi1, 0.1, 25.0, 0.1);
-    Kombi1->setCurrentIndex(0);
+    Kombi1->setEditText(QStringLiteral("0,1"));
     // The list box's height of 1500 twips.
     PlaceTwips(Liste1, 120, 540, 5760, 1500);
 }
