@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include "app/ScreenTable.h"
+#include "support/HostileInput.h"
 #include "support/ScreenTestKit.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/misc/frmVielfach.h"
@@ -209,6 +211,8 @@ void frmVielfachTest::detailsListInHalves() {
     QFETCH(QString, rate);
     QFETCH(QString, multiple);
     QFETCH(QStringList, lines);
+    QAbstractItemModelTester tester(Find<QListView>(screen_, "Liste1")->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     Enter(QStringLiteral("1,0"), QStringLiteral("2"));
     Click(Find(screen_, "Befehl3"));
     Enter(rate, multiple);
@@ -303,12 +307,13 @@ void frmVielfachTest::hugeMultipleIsBounded() {
 void frmVielfachTest::hostileInputsStayFinite_data() {
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("multiple");
-    const char* values[] = {"999999999999999", "922337203685477", "-500", "0", "abc", "1e308", "-1e308", "0,0001",
-                            "2,0001", "1.000.000.000"};
-    for (const char* value : values) {
-        QTest::addRow("rate %s", value) << QString::fromUtf8(value) << "3";
-        QTest::addRow("multiple %s", value) << "5,0" << QString::fromUtf8(value);
-        QTest::addRow("both %s", value) << QString::fromUtf8(value) << QString::fromUtf8(value);
+    QStringList values = HostileTexts();
+    values << QStringLiteral("999999999999999") << QStringLiteral("922337203685477") << QStringLiteral("-500")
+           << QStringLiteral("2,0001") << QStringLiteral("1.000.000.000") << QStringLiteral("-99,9999");
+    for (const QString& value : values) {
+        QTest::addRow("rate '%s'", qPrintable(value)) << value << QStringLiteral("3");
+        QTest::addRow("multiple '%s'", qPrintable(value)) << QStringLiteral("5,0") << value;
+        QTest::addRow("both '%s'", qPrintable(value)) << value << value;
     }
 }
 
@@ -321,6 +326,8 @@ void frmVielfachTest::hostileInputsStayFinite() {
     Click(Find(screen_, "Befehl3"));
     Click(Find(screen_, "Befehl2"));
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    const QStringList nonFinite = NonFiniteTexts(screen_);
+    QVERIFY2(nonFinite.isEmpty(), qPrintable(nonFinite.join(QStringLiteral(", "))));
     for (const char* name : {"Text2", "Text3"}) {
         const QString shown = Find<QLineEdit>(screen_, name)->text();
         QVERIFY2(!LooksNonFinite(shown) && !shown.startsWith(QLatin1Char('-')), qPrintable(shown));
