@@ -229,12 +229,5 @@ TEST(AnnuityTable, CellsWiderThanTheirColumnsStayUnpadded) {
               "10001.234.567.890,00 \u20AC        0,00 \u20AC1.234.567.890,00 \u20AC");
 }
 
-TEST(AnnuityTable, PerpetualTableHasTwoRowsAndNoRestLine) {
-    const CapitalAnnuityResult result = CapitalAnnuity({100'000, 6, 500});
-    ASSERT_EQ(AnnuityTableLineCount(result), 2u);
-    EXPECT_EQ(AnnuityTableLine(result, 0), "001    100.000,00 \u20AC      500,00 \u20AC     100.000,00 \u20AC");
-    EXPECT_EQ(AnnuityTableLine(result, 1), "002    100.000,00 \u20AC      500,00 \u20AC     100.000,00 \u20AC");
-}
-
 }  // namespace
 }  // namespace zolt
