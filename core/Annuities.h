@@ -52,10 +52,10 @@ struct CapitalAnnuityInputs {
 };
 
 enum class AnnuityOutcome {
-    UsedUp,       // the capital fell below the annuity: years, months and the remainder
-    Perpetual,    // the monthly interest covers the withdrawal
-    TooLong,      // still running after maxMonths months
-    OutOfRange,   // an input is not a finite double
+    UsedUp,      // the capital fell below the annuity: years, months and the remainder
+    Perpetual,   // the monthly interest covers the withdrawal
+    TooLong,     // still running after maxMonths months
+    OutOfRange,  // an input is not a finite double
 };
 
 struct CapitalAnnuityResult {
@@ -81,8 +81,7 @@ double MonthlyInterest(double capital, double nominalRate);
 // rows and the "*** Rest ***" line. Rows are built when asked for, so a long table costs
 // one double per month.
 std::size_t AnnuityTableLineCount(const CapitalAnnuityResult& result);
-std::string AnnuityTableLine(const CapitalAnnuityResult& result, std::size_t line,
-                             const RegionalSettings& region = {});
+std::string AnnuityTableLine(const CapitalAnnuityResult& result, std::size_t line, const RegionalSettings& region = {});
 
 // One month row: the month with "000", then capital, interest and capital + interest −
 // annuity in the currency format, right-aligned in 16, 14 and 17 characters.

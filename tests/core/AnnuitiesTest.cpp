@@ -1,10 +1,10 @@
-#include "core/Annuities.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <string>
+
+#include "core/Annuities.h"
 
 namespace zolt {
 namespace {
@@ -28,16 +28,15 @@ TEST_P(PerpetualKnownAnswers, CapitalIsTwelveAnnuitiesOverTheRealRate) {
     EXPECT_NEAR(result.capital, c.expected, 1e-9 * std::fabs(c.expected) + 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Annuities, PerpetualKnownAnswers,
-    ::testing::Values(PerpetualCase{"Worked500At6", 500, 6, std::nullopt, 100'000},
-                      PerpetualCase{"Worked500At6Inflation2", 500, 6, 2.0, 150'000},
-                      PerpetualCase{"SmallRate", 100, 0.1, std::nullopt, 1'200'000},
-                      PerpetualCase{"FractionalRates", 250, 4.5, 1.5, 100'000},
-                      PerpetualCase{"ZeroAnnuity", 0, 5, std::nullopt, 0},
-                      // The inflation hint is advice only: a real rate below 0 is computed.
-                      PerpetualCase{"InflationAboveRate", 500, 2, 6.0, -150'000}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Annuities, PerpetualKnownAnswers,
+                         ::testing::Values(PerpetualCase{"Worked500At6", 500, 6, std::nullopt, 100'000},
+                                           PerpetualCase{"Worked500At6Inflation2", 500, 6, 2.0, 150'000},
+                                           PerpetualCase{"SmallRate", 100, 0.1, std::nullopt, 1'200'000},
+                                           PerpetualCase{"FractionalRates", 250, 4.5, 1.5, 100'000},
+                                           PerpetualCase{"ZeroAnnuity", 0, 5, std::nullopt, 0},
+                                           // The inflation hint is advice only: a real rate below 0 is computed.
+                                           PerpetualCase{"InflationAboveRate", 500, 2, 6.0, -150'000}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct PerpetualRefusal {
     const char* name;
@@ -99,14 +98,14 @@ TEST_P(CapitalAnnuityUsedUp, CountsMonthsUntilTheCapitalFallsBelowTheAnnuity) {
             << "month " << i + 1;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Annuities, CapitalAnnuityUsedUp,
-    ::testing::Values(UsedUpCase{"Worked10000At6With500", 10'000, 6, 500, 22, true, 1, 9, 62.20},
-                      UsedUpCase{"RateZero", 1'000, 0, 400, 3, true, 0, 2, 200},
-                      UsedUpCase{"CapitalBelowAnnuityStillCountsAMonth", 300, 6, 500, 2, true, 0, 1, -198.50},
-                      // 1000 at 0 %: after 10 withdrawals of 100 exactly 0 is left, below 100.
-                      UsedUpCase{"ExactlyUsedUp", 1'000, 0, 100, 11, true, 0, 10, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Annuities, CapitalAnnuityUsedUp,
+                         ::testing::Values(UsedUpCase{"Worked10000At6With500", 10'000, 6, 500, 22, true, 1, 9, 62.20},
+                                           UsedUpCase{"RateZero", 1'000, 0, 400, 3, true, 0, 2, 200},
+                                           UsedUpCase{"CapitalBelowAnnuityStillCountsAMonth", 300, 6, 500, 2, true, 0,
+                                                      1, -198.50},
+                                           // 1000 at 0 %: after 10 withdrawals of 100 exactly 0 is left, below 100.
+                                           UsedUpCase{"ExactlyUsedUp", 1'000, 0, 100, 11, true, 0, 10, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CapitalAnnuity, MonthsUsedUpAgreeWithTheClosedForm) {
     // The first m with K_m < R, found from the closed form, for a grid of cases.
@@ -140,14 +139,13 @@ TEST_P(CapitalAnnuityPerpetual, StopsAfterTwoRows) {
     EXPECT_EQ(result.restLine, c.rest);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Annuities, CapitalAnnuityPerpetual,
-    ::testing::Values(PerpetualAnnuityCase{"InterestEqualsWithdrawal", 100'000, 6, 500, false},
-                      PerpetualAnnuityCase{"InterestAboveWithdrawal", 200'000, 6, 500, false},
-                      PerpetualAnnuityCase{"NoWithdrawalNoInterest", 1'000, 0, 0, false},
-                      PerpetualAnnuityCase{"NoWithdrawalWithInterest", 1'000, 5, 0, false},
-                      PerpetualAnnuityCase{"NothingAtAll", 0, 0, 0, false}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Annuities, CapitalAnnuityPerpetual,
+                         ::testing::Values(PerpetualAnnuityCase{"InterestEqualsWithdrawal", 100'000, 6, 500, false},
+                                           PerpetualAnnuityCase{"InterestAboveWithdrawal", 200'000, 6, 500, false},
+                                           PerpetualAnnuityCase{"NoWithdrawalNoInterest", 1'000, 0, 0, false},
+                                           PerpetualAnnuityCase{"NoWithdrawalWithInterest", 1'000, 5, 0, false},
+                                           PerpetualAnnuityCase{"NothingAtAll", 0, 0, 0, false}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct LongRunCase {
     const char* name;
@@ -168,16 +166,15 @@ TEST_P(CapitalAnnuityBounded, StopsAtTheMonthLimitQuickly) {
     EXPECT_LT(std::chrono::duration<double>(elapsed).count(), 1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Annuities, CapitalAnnuityBounded,
-    ::testing::Values(
-        // 10^10 months of one ten-thousandth each.
-        LongRunCase{"TinyWithdrawal", 1'000'000, 0, 0.0001},
-        // The withdrawal is below the last bit of the capital: it never changes.
-        LongRunCase{"WithdrawalBelowResolution", 900'000'000'000'000, 0, 0.0001},
-        // A withdrawal one ten-thousandth above the interest at a tiny rate.
-        LongRunCase{"BarelyAboveInterest", 12'000'000, 0.0001, 1.0001}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Annuities, CapitalAnnuityBounded,
+                         ::testing::Values(
+                             // 10^10 months of one ten-thousandth each.
+                             LongRunCase{"TinyWithdrawal", 1'000'000, 0, 0.0001},
+                             // The withdrawal is below the last bit of the capital: it never changes.
+                             LongRunCase{"WithdrawalBelowResolution", 900'000'000'000'000, 0, 0.0001},
+                             // A withdrawal one ten-thousandth above the interest at a tiny rate.
+                             LongRunCase{"BarelyAboveInterest", 12'000'000, 0.0001, 1.0001}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CapitalAnnuity, HonoursASmallerLimit) {
     const CapitalAnnuityResult result = CapitalAnnuity({1'000, 0, 1, 5});
@@ -187,8 +184,9 @@ TEST(CapitalAnnuity, HonoursASmallerLimit) {
 }
 
 TEST(CapitalAnnuity, RefusesNonFiniteInputs) {
-    for (const CapitalAnnuityInputs in : {CapitalAnnuityInputs{HUGE_VAL, 6, 500}, CapitalAnnuityInputs{1000, std::nan(""), 500},
-                                          CapitalAnnuityInputs{1000, 6, -HUGE_VAL}}) {
+    for (const CapitalAnnuityInputs in :
+         {CapitalAnnuityInputs{HUGE_VAL, 6, 500}, CapitalAnnuityInputs{1000, std::nan(""), 500},
+          CapitalAnnuityInputs{1000, 6, -HUGE_VAL}}) {
         const CapitalAnnuityResult result = CapitalAnnuity(in);
         EXPECT_EQ(result.outcome, AnnuityOutcome::OutOfRange);
         EXPECT_TRUE(result.capitals.empty());

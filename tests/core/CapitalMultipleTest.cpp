@@ -1,9 +1,9 @@
-#include "core/CapitalMultiple.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+
+#include "core/CapitalMultiple.h"
 
 namespace zolt {
 namespace {
@@ -37,23 +37,18 @@ TEST_P(MultipleAgainstNper, ShowsYearsAndRoundedMonths) {
 
 INSTANTIATE_TEST_SUITE_P(
     CapitalMultiple, MultipleAgainstNper,
-    ::testing::Values(NperCase{"Worked5Doubling", 5, "2", 14.2066991, 14, 2},
-                      NperCase{"Worked5Tripling", 5, "3", 22.5170853, 22, 6},
-                      // 2,95 is taken as 2,9.
-                      NperCase{"Worked5At2comma95", 5, "2,95", 21.8222413, 21, 10},
-                      // 1386,99 years: the months round up to 12 and are carried.
-                      NperCase{"Worked0comma1Fourfold", 0.1, "4", 1386.9873928, 1387, 0},
-                      NperCase{"Doubling3", 3, "2", 23.4497723, 23, 5},
-                      NperCase{"Doubling6", 6, "2", 11.8956610, 11, 11},
-                      NperCase{"Doubling7", 7, "2", 10.2447684, 10, 3},
-                      NperCase{"Doubling8", 8, "2", 9.0064683, 9, 0},
-                      NperCase{"Doubling10", 10, "2", 7.2725409, 7, 3},
-                      NperCase{"Doubling12", 12, "2", 6.1162554, 6, 1},
-                      NperCase{"Doubling1", 1, "2", 69.6607169, 69, 8},
-                      NperCase{"Tenfold4", 4, "10", 58.7083943, 58, 9},
-                      NperCase{"Triple2comma5", 2.5, "3", 44.4915371, 44, 6},
-                      NperCase{"Hundredfold25", 25, "100", 20.6377023, 20, 8},
-                      NperCase{"Fivefold0comma5", 0.5, "5", 322.6916325, 322, 8}),
+    ::testing::Values(
+        NperCase{"Worked5Doubling", 5, "2", 14.2066991, 14, 2}, NperCase{"Worked5Tripling", 5, "3", 22.5170853, 22, 6},
+        // 2,95 is taken as 2,9.
+        NperCase{"Worked5At2comma95", 5, "2,95", 21.8222413, 21, 10},
+        // 1386,99 years: the months round up to 12 and are carried.
+        NperCase{"Worked0comma1Fourfold", 0.1, "4", 1386.9873928, 1387, 0},
+        NperCase{"Doubling3", 3, "2", 23.4497723, 23, 5}, NperCase{"Doubling6", 6, "2", 11.8956610, 11, 11},
+        NperCase{"Doubling7", 7, "2", 10.2447684, 10, 3}, NperCase{"Doubling8", 8, "2", 9.0064683, 9, 0},
+        NperCase{"Doubling10", 10, "2", 7.2725409, 7, 3}, NperCase{"Doubling12", 12, "2", 6.1162554, 6, 1},
+        NperCase{"Doubling1", 1, "2", 69.6607169, 69, 8}, NperCase{"Tenfold4", 4, "10", 58.7083943, 58, 9},
+        NperCase{"Triple2comma5", 2.5, "3", 44.4915371, 44, 6}, NperCase{"Hundredfold25", 25, "100", 20.6377023, 20, 8},
+        NperCase{"Fivefold0comma5", 0.5, "5", 322.6916325, 322, 8}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CapitalMultiple, ShownTimeBracketsTheMultiple) {
@@ -78,19 +73,18 @@ struct TenthCase {
 
 class LargestTenth : public ::testing::TestWithParam<TenthCase> {};
 
-TEST_P(LargestTenth, IsExact) {
-    EXPECT_EQ(LargestTenthMultiple(Read(GetParam().multiple)), GetParam().tenths);
-}
+TEST_P(LargestTenth, IsExact) { EXPECT_EQ(LargestTenthMultiple(Read(GetParam().multiple)), GetParam().tenths); }
 
-INSTANTIATE_TEST_SUITE_P(
-    CapitalMultiple, LargestTenth,
-    ::testing::Values(TenthCase{"Two", "2", 20}, TenthCase{"TwoComma3", "2,3", 23},
-                      TenthCase{"FourComma6", "4,6", 46}, TenthCase{"TwoComma95", "2,95", 29},
-                      TenthCase{"JustBelowATenth", "2,0999", 20}, TenthCase{"JustBelowTwo", "1,9999", std::nullopt},
-                      TenthCase{"Negative", "-5", std::nullopt}, TenthCase{"Zero", "0", std::nullopt},
-                      TenthCase{"TenToTheTwelve", "1000000000000", 10'000'000'000'000},
-                      TenthCase{"LargestCurrency", "922337203685477,5807", 9'223'372'036'854'775}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(CapitalMultiple, LargestTenth,
+                         ::testing::Values(TenthCase{"Two", "2", 20}, TenthCase{"TwoComma3", "2,3", 23},
+                                           TenthCase{"FourComma6", "4,6", 46}, TenthCase{"TwoComma95", "2,95", 29},
+                                           TenthCase{"JustBelowATenth", "2,0999", 20},
+                                           TenthCase{"JustBelowTwo", "1,9999", std::nullopt},
+                                           TenthCase{"Negative", "-5", std::nullopt},
+                                           TenthCase{"Zero", "0", std::nullopt},
+                                           TenthCase{"TenToTheTwelve", "1000000000000", 10'000'000'000'000},
+                                           TenthCase{"LargestCurrency", "922337203685477,5807", 9'223'372'036'854'775}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CapitalMultiple, ResultUsesTheTypedTenth) {
     const MultipleResult result = CapitalMultiple(5, Read("2,3"));
@@ -122,15 +116,14 @@ TEST_P(MultipleRateRefusals, RefuseResultAndDetails) {
     EXPECT_EQ(details.lines, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CapitalMultiple, MultipleRateRefusals,
-    ::testing::Values(RateRefusal{"Zero", 0, MultipleError::RateNotPositive},
-                      RateRefusal{"Negative", -5, MultipleError::RateNotPositive},
-                      RateRefusal{"MinusHundred", -100, MultipleError::RateNotPositive},
-                      RateRefusal{"BelowMinusHundred", -250, MultipleError::RateNotPositive},
-                      RateRefusal{"NaN", std::nan(""), MultipleError::OutOfRange},
-                      RateRefusal{"Infinite", HUGE_VAL, MultipleError::OutOfRange}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(CapitalMultiple, MultipleRateRefusals,
+                         ::testing::Values(RateRefusal{"Zero", 0, MultipleError::RateNotPositive},
+                                           RateRefusal{"Negative", -5, MultipleError::RateNotPositive},
+                                           RateRefusal{"MinusHundred", -100, MultipleError::RateNotPositive},
+                                           RateRefusal{"BelowMinusHundred", -250, MultipleError::RateNotPositive},
+                                           RateRefusal{"NaN", std::nan(""), MultipleError::OutOfRange},
+                                           RateRefusal{"Infinite", HUGE_VAL, MultipleError::OutOfRange}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CapitalMultiple, ExtremeRatesAndMultiplesStayFinite) {
     for (double rate : {0.0001, 1e-4 * 3, 922'337'203'685'477.0}) {
@@ -169,16 +162,16 @@ TEST_P(DetailCounts, RunInHalvesUpToTheMultiple) {
     EXPECT_EQ(details.truncated, GetParam().truncated);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CapitalMultiple, DetailCounts,
-    ::testing::Values(DetailCountCase{"StopsAt2comma5For2comma95", "2,95", 2, false},
-                      DetailCountCase{"BelowTwo", "1,9", 0, false}, DetailCountCase{"Two", "2", 1, false},
-                      DetailCountCase{"Hundred", "100", 197, false},
-                      DetailCountCase{"AtTheLimit", "100000", 199'997, false},
-                      DetailCountCase{"JustAboveTheLimit", "100000,5", 199'997, true},
-                      DetailCountCase{"TenToTheTwelve", "1000000000000", 199'997, true},
-                      DetailCountCase{"LargestCurrency", "922337203685477", 199'997, true}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(CapitalMultiple, DetailCounts,
+                         ::testing::Values(DetailCountCase{"StopsAt2comma5For2comma95", "2,95", 2, false},
+                                           DetailCountCase{"BelowTwo", "1,9", 0, false},
+                                           DetailCountCase{"Two", "2", 1, false},
+                                           DetailCountCase{"Hundred", "100", 197, false},
+                                           DetailCountCase{"AtTheLimit", "100000", 199'997, false},
+                                           DetailCountCase{"JustAboveTheLimit", "100000,5", 199'997, true},
+                                           DetailCountCase{"TenToTheTwelve", "1000000000000", 199'997, true},
+                                           DetailCountCase{"LargestCurrency", "922337203685477", 199'997, true}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(MultipleDetails, WideMultiplesAreAddedUnpadded) {
     const MultipleDetails details = CapitalMultipleDetails(5, Read("1000000000000"));
@@ -196,8 +189,8 @@ TEST(MultipleDetails, EveryLineAgreesWithTheResultOfItsMultiple) {
         const MultipleResult one = CapitalMultiple(3.7, Units(20'000 + 5'000 * static_cast<std::int64_t>(line)));
         ASSERT_TRUE(one.multiple.has_value());
         EXPECT_DOUBLE_EQ(DetailMultiple(line), *one.multiple);
-        const std::string tail = "\t\t" + FormatNumber(one.time.years, "########00") + "\t " +
-                                 FormatNumber(one.time.months, "##00");
+        const std::string tail =
+            "\t\t" + FormatNumber(one.time.years, "########00") + "\t " + FormatNumber(one.time.months, "##00");
         const std::string text = DetailLine(details, line);
         EXPECT_EQ(text.substr(text.size() - tail.size()), tail) << line;
     }

@@ -12,13 +12,13 @@
 #include <QRadioButton>
 
 #include "ui/common/BusyPointer.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/FormKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/common/FormControls.h"
 
 namespace zolt {
 
@@ -42,12 +42,11 @@ const QString kTooLong = QStringLiteral(
 
 const QString kInflationHint =
     QStringLiteral("Es werden nur die Zinsen aufgebraucht. Das Kapital wird nicht angetastet.");
-const QString kRateHint =
-    QStringLiteral("Der Nominale Jahreszinsatz muß größer als die jähliche Inflationsrate sein.");
+const QString kRateHint = QStringLiteral("Der Nominale Jahreszinsatz muß größer als die jähliche Inflationsrate sein.");
 const QString kInflationRateHint =
     QStringLiteral("Die Inflationsrate muß kleiner als der jährliche Nominalzinssatz sein.");
-const QString kPerpetualHint = QStringLiteral(
-    "Es handelt sich um eine ewige Rente. Die monatl. Zinsen sind höher als die monatl. Entnahme.");
+const QString kPerpetualHint =
+    QStringLiteral("Es handelt sich um eine ewige Rente. Die monatl. Zinsen sind höher als die monatl. Entnahme.");
 const QString kBackHint = QStringLiteral("Zurück zum Auswahlmenü");
 const QString kEndLine = QStringLiteral("---> Klicke hier auf Liste, Ende");
 
@@ -71,22 +70,28 @@ void frmRente::BuildControls() {
 
     // Left half: the perpetual annuity.
     Bezeichnung15 = MakeLabel(this, QStringLiteral("Bezeichnung15"),
-                               QStringLiteral("Ewige Rente, nur Zinsen werden aufgebraucht"), {120, 120, 4440, 255});
-    Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabedaten für Ewige Rente"), {120, 480, 4440, 2640});
-    Bezeichnung6 = RightLabel(Rahmen1, QStringLiteral("Bezeichnung6"), QStringLiteral("Gewünschter Rentenbetrag  "), {120, 360, 2520, 255});
+                              QStringLiteral("Ewige Rente, nur Zinsen werden aufgebraucht"), {120, 120, 4440, 255});
+    Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabedaten für Ewige Rente"),
+                        {120, 480, 4440, 2640});
+    Bezeichnung6 = RightLabel(Rahmen1, QStringLiteral("Bezeichnung6"), QStringLiteral("Gewünschter Rentenbetrag  "),
+                              {120, 360, 2520, 255});
     Bezeichnung1 =
         RightLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("pro Monat  "), {120, 600, 2520, 255});
     Text1 = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {2760, 420, 1440, 315});
-    Bezeichnung2 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Nominaler Jahreszinssatz (in %)"), {120, 1080, 2640, 255});
+    Bezeichnung2 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Nominaler Jahreszinssatz (in %)"),
+                             {120, 1080, 2640, 255});
     Kombi2 = MakeRateBox(Rahmen1, QStringLiteral("Kombi2"), QStringLiteral("0,1"), {3000, 1020, 1200, 315});
-    Bezeichnung3 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung3"), QStringLiteral("Inflation berücksichtigen ?"), {120, 1560, 2280, 255});
+    Bezeichnung3 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung3"), QStringLiteral("Inflation berücksichtigen ?"),
+                             {120, 1560, 2280, 255});
     Option1 = MakeOption(Rahmen1, QStringLiteral("Option1"), QStringLiteral("Ja"), {2520, 1545, 720, 285});
     Option2 = MakeOption(Rahmen1, QStringLiteral("Option2"), QStringLiteral("Nein"), {3360, 1545, 840, 285});
-    Bezeichnung5 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung5"), QStringLiteral("Jährliche Inflationsrate(in %)"), {120, 2100, 2640, 255});
+    Bezeichnung5 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung5"), QStringLiteral("Jährliche Inflationsrate(in %)"),
+                             {120, 2100, 2640, 255});
     Kombi3 = MakeRateBox(Rahmen1, QStringLiteral("Kombi3"), QStringLiteral("0,0"), {3000, 2040, 1200, 315});
 
     Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Ausgabe Ewige Rente"), {120, 3240, 4440, 900});
-    Bezeichnung4 = RightLabel(Rahmen2, QStringLiteral("Bezeichnung4"), QStringLiteral("Erforderliches Kapital "), {120, 420, 2040, 255});
+    Bezeichnung4 = RightLabel(Rahmen2, QStringLiteral("Bezeichnung4"), QStringLiteral("Erforderliches Kapital "),
+                              {120, 420, 2040, 255});
     Text3 = MakeOutputField(Rahmen2, QStringLiteral("Text3"), {2280, 360, 1920, 315});
 
     Linie1 = MakeLine(this, QStringLiteral("Linie1"), {4740, 120, 30, 4700});
@@ -94,23 +99,29 @@ void frmRente::BuildControls() {
 
     // Right half: the capital annuity.
     Bezeichnung16 =
-        MakeLabel(this, QStringLiteral("Bezeichnung16"), QStringLiteral("Kapitalrente, Kapital und Zinsen werden aufgebraucht"), {4920, 120, 4560, 255});
-    Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Eingabedaten für Kapitalrente"), {4920, 480, 4560, 2640});
-    Bezeichnung8 = RightLabel(Rahmen4, QStringLiteral("Bezeichnung8"), QStringLiteral("Zur Verfügung stehendes"), {120, 360, 2520, 255});
+        MakeLabel(this, QStringLiteral("Bezeichnung16"),
+                  QStringLiteral("Kapitalrente, Kapital und Zinsen werden aufgebraucht"), {4920, 120, 4560, 255});
+    Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Eingabedaten für Kapitalrente"),
+                        {4920, 480, 4560, 2640});
+    Bezeichnung8 = RightLabel(Rahmen4, QStringLiteral("Bezeichnung8"), QStringLiteral("Zur Verfügung stehendes"),
+                              {120, 360, 2520, 255});
     Bezeichnung9 =
         RightLabel(Rahmen4, QStringLiteral("Bezeichnung9"), QStringLiteral("Startkapital  "), {120, 600, 2520, 255});
     Text5 = MakeTextField(Rahmen4, QStringLiteral("Text5"), QString(), {2760, 420, 1560, 315});
     Bezeichnung10 = MakeLabel(Rahmen4, QStringLiteral("Bezeichnung10"),
-                               QStringLiteral("Nominaler Jahreszinssatz (in %)"), {120, 1080, 2640, 255});
+                              QStringLiteral("Nominaler Jahreszinssatz (in %)"), {120, 1080, 2640, 255});
     Kombi1 = MakeRateBox(Rahmen4, QStringLiteral("Kombi1"), QStringLiteral("0,1"), {3120, 1020, 1200, 315});
-    Bezeichnung11 = RightLabel(Rahmen4, QStringLiteral("Bezeichnung11"), QStringLiteral("Monatliche Rente  "), {120, 1620, 2520, 255});
+    Bezeichnung11 = RightLabel(Rahmen4, QStringLiteral("Bezeichnung11"), QStringLiteral("Monatliche Rente  "),
+                               {120, 1620, 2520, 255});
     Text6 = MakeTextField(Rahmen4, QStringLiteral("Text6"), QString(), {2760, 1560, 1560, 315});
 
-    Rahmen5 = MakeFrame(this, QStringLiteral("Rahmen5"), QStringLiteral("Ausgabe Kapitalrente"), {4920, 3240, 4560, 1560});
+    Rahmen5 =
+        MakeFrame(this, QStringLiteral("Rahmen5"), QStringLiteral("Ausgabe Kapitalrente"), {4920, 3240, 4560, 1560});
     Text7 = MakeOutputField(Rahmen5, QStringLiteral("Text7"), {240, 360, 1080, 315});
     Bezeichnung12 = MakeLabel(Rahmen5, QStringLiteral("Bezeichnung12"), QStringLiteral("Jahre"), {1440, 390, 840, 255});
     Text8 = MakeOutputField(Rahmen5, QStringLiteral("Text8"), {2400, 360, 840, 315});
-    Bezeichnung13 = MakeLabel(Rahmen5, QStringLiteral("Bezeichnung13"), QStringLiteral("Monate"), {3360, 390, 960, 255});
+    Bezeichnung13 =
+        MakeLabel(Rahmen5, QStringLiteral("Bezeichnung13"), QStringLiteral("Monate"), {3360, 390, 960, 255});
     Bezeichnung14 =
         MakeLabel(Rahmen5, QStringLiteral("Bezeichnung14"), QStringLiteral("Restbetrag"), {240, 780, 1800, 255});
     Text9 = MakeOutputField(Rahmen5, QStringLiteral("Text9"), {240, 1050, 2160, 315});
@@ -120,7 +131,8 @@ void frmRente::BuildControls() {
     Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QString(), {120, 300, 9120, 555});
     Bezeichnung7->setWordWrap(true);
     Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Z"), {120, 6120, 495, 495});
-    Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Berechnung Ewige Rente"), {840, 6120, 3480, 495});
+    Befehl1 =
+        MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Berechnung Ewige Rente"), {840, 6120, 3480, 495});
     Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Berechnung "), {4920, 6120, 2160, 495});
     Befehl4 = MakeButton(this, QStringLiteral("Befehl4"), QStringLiteral("Details"), {7320, 6120, 2160, 495});
     Befehl4->setEnabled(false);
@@ -133,7 +145,8 @@ void frmRente::BuildControls() {
     Bezeichnung17->setAlignment(Qt::AlignCenter);
     Bezeichnung18 = MakeLabel(
         Rahmen6, QStringLiteral("Bezeichnung18"),
-        QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"), {120, 510, 6720, 255});
+        QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"),
+        {120, 510, 6720, 255});
     Liste1 = new QListView(Rahmen6);
     Liste1->setObjectName(QStringLiteral("Liste1"));
     QFont fixed(QStringLiteral("Courier New"), 8);

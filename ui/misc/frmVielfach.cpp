@@ -7,13 +7,13 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "ui/common/FormControls.h"
 #include "ui/common/FormKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/common/FormControls.h"
 #include "ui/misc/TabStopDelegate.h"
 
 namespace zolt {
@@ -44,34 +44,37 @@ void frmVielfach::BuildControls() {
     SetClientTwips(this, 8040, 5040);
 
     Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabe"), {120, 120, 3480, 1800});
-    Bezeichnung2 =
-        MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Zinsatz            (in %)"), {120, 420, 1920, 255});
+    Bezeichnung2 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Zinsatz            (in %)"),
+                             {120, 420, 1920, 255});
     Kombi1 = MakeRateBox(Rahmen1, QStringLiteral("Kombi1"), QStringLiteral("0,1"), {2160, 360, 1200, 315});
-    Bezeichnung4 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung4"), QStringLiteral("Gewünschte"), {120, 960, 1920, 255});
-    Bezeichnung1 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Ver n-Fachung       n="), {120, 1200, 1920, 255});
+    Bezeichnung4 =
+        MakeLabel(Rahmen1, QStringLiteral("Bezeichnung4"), QStringLiteral("Gewünschte"), {120, 960, 1920, 255});
+    Bezeichnung1 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Ver n-Fachung       n="),
+                             {120, 1200, 1920, 255});
     Text1 = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {2160, 1140, 1200, 315});
 
     Rahmen3 = MakeFrame(this, QStringLiteral("Rahmen3"), QStringLiteral("Ausgabe"), {3720, 120, 4200, 1800});
     Bezeichnung5 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung5"),
-                              QStringLiteral("Die gewünschte Vervielfachung tritt ein nach"), {120, 300, 3960, 255});
+                             QStringLiteral("Die gewünschte Vervielfachung tritt ein nach"), {120, 300, 3960, 255});
     Text2 = MakeOutputField(Rahmen3, QStringLiteral("Text2"), {360, 720, 1200, 315});
     Text2->setAlignment(Qt::AlignRight);
     Bezeichnung6 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Jahren"), {1680, 750, 1200, 255});
     Text3 = MakeOutputField(Rahmen3, QStringLiteral("Text3"), {360, 1200, 1200, 315});
     Text3->setAlignment(Qt::AlignRight);
-    Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Monaten"), {1680, 1230, 1200, 255});
+    Bezeichnung7 =
+        MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Monaten"), {1680, 1230, 1200, 255});
 
     Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Details"), {1920, 2040, 6000, 2160});
     Bezeichnung3 = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung3"),
-                              QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), {120, 270, 5760, 255});
+                             QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), {120, 270, 5760, 255});
     Bezeichnung3->setVisible(false);
     Liste1 = new QListView(Rahmen2);
     Liste1->setObjectName(QStringLiteral("Liste1"));
     QFont fixed(QStringLiteral("Courier New"), 8);
     fixed.setStyleHint(QFont::TypeWriter);
     Liste1->setFont(fixed);
-    detailsModel_ = new RowListModel(
-        [this](int row) { return ToQ(DetailLine(details_, static_cast<std::size_t>(row))); }, this);
+    detailsModel_ =
+        new RowListModel([this](int row) { return ToQ(DetailLine(details_, static_cast<std::size_t>(row))); }, this);
     ShowRows(Liste1, detailsModel_);
     Liste1->setItemDelegate(new TabStopDelegate(8, Liste1));
 
@@ -80,9 +83,10 @@ void frmVielfach::BuildControls() {
     Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Zurück"), {120, 3600, 1680, 495});
 
     Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Hinweis"), {120, 4320, 7800, 600});
-    Bezeichnung8 = MakeLabel(
-        Rahmen4, QStringLiteral("Bezeichnung8"),
-        QStringLiteral("Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."), {120, 270, 7560, 255});
+    Bezeichnung8 =
+        MakeLabel(Rahmen4, QStringLiteral("Bezeichnung8"),
+                  QStringLiteral("Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."),
+                  {120, 270, 7560, 255});
 
     connect(Befehl3, &QPushButton::clicked, this, [this] { Befehl3_Click(); });
     connect(Befehl2, &QPushButton::clicked, this, [this] { Befehl2_Click(); });

@@ -1,3 +1,5 @@
+#include "ui/misc/frmRente.h"
+
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -15,7 +17,6 @@
 #include "support/HostileInput.h"
 #include "support/ScreenTestKit.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/misc/frmRente.h"
 
 using namespace zolt;
 using namespace zolt::testing;
@@ -138,9 +139,12 @@ void frmRenteTest::loadsWithItsControls() {
     QCOMPARE(Find<QComboBox>(screen_, "Kombi2")->currentText(), QStringLiteral("0,1"));
     QCOMPARE(Find<QComboBox>(screen_, "Kombi3")->currentText(), QStringLiteral("0,0"));
     QCOMPARE(Find<QLabel>(screen_, "Bezeichnung7")->text(), QString());
-    const QList<std::pair<const char*, const char*>> captions{
-        {"Befehl1", "Berechnung Ewige Rente"}, {"Befehl2", "Berechnung "}, {"Befehl3", "Z"},
-        {"Befehl4", "Details"}, {"Option1", "Ja"}, {"Option2", "Nein"}};
+    const QList<std::pair<const char*, const char*>> captions{{"Befehl1", "Berechnung Ewige Rente"},
+                                                              {"Befehl2", "Berechnung "},
+                                                              {"Befehl3", "Z"},
+                                                              {"Befehl4", "Details"},
+                                                              {"Option1", "Ja"},
+                                                              {"Option2", "Nein"}};
     for (const auto& [name, caption] : captions)
         QCOMPARE(Find<QAbstractButton>(screen_, name)->text(), QString::fromUtf8(caption));
     const QList<std::pair<const char*, const char*>> labels{
@@ -159,16 +163,14 @@ void frmRenteTest::loadsWithItsControls() {
         {"Bezeichnung13", "Monate"},
         {"Bezeichnung14", "Restbetrag"},
         {"Bezeichnung17", "*** KAPITALENTWICKLUNG ***"},
-        {"Bezeichnung18",
-         "Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"}};
-    for (const auto& [name, caption] : labels) QCOMPARE(Find<QLabel>(screen_, name)->text(), QString::fromUtf8(caption));
-    const QList<std::pair<const char*, const char*>> frames{{"Rahmen1", "Eingabedaten für Ewige Rente"},
-                                                           {"Rahmen2", "Ausgabe Ewige Rente"},
-                                                           {"Rahmen3", "Hinweis"},
-                                                           {"Rahmen4", "Eingabedaten für Kapitalrente"},
-                                                           {"Rahmen5", "Ausgabe Kapitalrente"},
-                                                           {"Rahmen6", "Rahmen6"}};
-    for (const auto& [name, caption] : frames) QCOMPARE(Find<QGroupBox>(screen_, name)->title(), QString::fromUtf8(caption));
+        {"Bezeichnung18", "Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"}};
+    for (const auto& [name, caption] : labels)
+        QCOMPARE(Find<QLabel>(screen_, name)->text(), QString::fromUtf8(caption));
+    const QList<std::pair<const char*, const char*>> frames{
+        {"Rahmen1", "Eingabedaten für Ewige Rente"},  {"Rahmen2", "Ausgabe Ewige Rente"},  {"Rahmen3", "Hinweis"},
+        {"Rahmen4", "Eingabedaten für Kapitalrente"}, {"Rahmen5", "Ausgabe Kapitalrente"}, {"Rahmen6", "Rahmen6"}};
+    for (const auto& [name, caption] : frames)
+        QCOMPARE(Find<QGroupBox>(screen_, name)->title(), QString::fromUtf8(caption));
     // 5070 twips at 15 twips per pixel.
     QCOMPARE(Find(screen_, "Liste1")->height(), 338);
 }
@@ -220,7 +222,8 @@ void frmRenteTest::hintsFollowTheRateBoxesAndTheReturnButton() {
 
     Click(Find(screen_, "Option1"));
     QTest::keyClick(rate, Qt::Key_Down);
-    QCOMPARE(hint->text(), QStringLiteral("Der Nominale Jahreszinsatz muß größer als die jähliche Inflationsrate sein."));
+    QCOMPARE(hint->text(),
+             QStringLiteral("Der Nominale Jahreszinsatz muß größer als die jähliche Inflationsrate sein."));
     inflation->setFocus();
     QTest::keyClick(inflation, Qt::Key_Down);
     QCOMPARE(hint->text(), QStringLiteral("Die Inflationsrate muß kleiner als der jährliche Nominalzinssatz sein."));
@@ -257,13 +260,27 @@ void frmRenteTest::perpetualCapital_data() {
     QTest::addColumn<QString>("inflationRate");
     QTest::addColumn<QString>("capital");
     // 12 × M / (p − i) × 100, the present value of a perpetuity.
-    QTest::newRow("500 at 6") << "500" << "6,0" << false << "" << "100.000,00 \u20AC";
-    QTest::newRow("500 at 6, inflation 2") << "500" << "6,0" << true << "2,0" << "150.000,00 \u20AC";
-    QTest::newRow("100 at 0,1") << "100" << "0,1" << false << "" << "1.200.000,00 \u20AC";
-    QTest::newRow("250 at 4,5, inflation 1,5") << "250" << "4,5" << true << "1,5" << "100.000,00 \u20AC";
-    QTest::newRow("typed 1.234,56 at 7,5") << "1.234,56" << "7,5" << false << "" << "197.529,60 \u20AC";
-    QTest::newRow("inflation above the rate") << "500" << "2,0" << true << "6,0" << "-150.000,00 \u20AC";
-    QTest::newRow("inflation box ignored on Nein") << "500" << "6,0" << false << "abc" << "100.000,00 \u20AC";
+    QTest::newRow("500 at 6") << "500"
+                              << "6,0" << false << ""
+                              << "100.000,00 \u20AC";
+    QTest::newRow("500 at 6, inflation 2") << "500"
+                                           << "6,0" << true << "2,0"
+                                           << "150.000,00 \u20AC";
+    QTest::newRow("100 at 0,1") << "100"
+                                << "0,1" << false << ""
+                                << "1.200.000,00 \u20AC";
+    QTest::newRow("250 at 4,5, inflation 1,5") << "250"
+                                               << "4,5" << true << "1,5"
+                                               << "100.000,00 \u20AC";
+    QTest::newRow("typed 1.234,56 at 7,5") << "1.234,56"
+                                           << "7,5" << false << ""
+                                           << "197.529,60 \u20AC";
+    QTest::newRow("inflation above the rate") << "500"
+                                              << "2,0" << true << "6,0"
+                                              << "-150.000,00 \u20AC";
+    QTest::newRow("inflation box ignored on Nein") << "500"
+                                                   << "6,0" << false << "abc"
+                                                   << "100.000,00 \u20AC";
 }
 
 void frmRenteTest::perpetualCapital() {
@@ -287,25 +304,38 @@ void frmRenteTest::perpetualRefusals_data() {
     QTest::addColumn<bool>("inflation");
     QTest::addColumn<QString>("inflationRate");
     QTest::addColumn<QString>("message");
-    const QString tooLarge = QStringLiteral("Das Ergebnis ist zu groß, um es zu berechnen. Bitte kleinere Werte eingeben.");
+    const QString tooLarge =
+        QStringLiteral("Das Ergebnis ist zu groß, um es zu berechnen. Bitte kleinere Werte eingeben.");
     const QString zeroRate = QStringLiteral(
         "Bei einem Zinssatz von 0 % bringt kein Kapital Zinsen, aus denen eine Rente gezahlt werden könnte. "
         "Bitte einen Zinssatz größer als 0 wählen.");
     const QString equal = QStringLiteral(
         "Nominalzinssatz und Inflationsrate sind gleich: es bleibt kein Zins, aus dem eine Rente gezahlt werden "
         "könnte. Der Nominale Jahreszinssatz muß größer als die jährliche Inflationsrate sein.");
-    QTest::newRow("empty annuity") << "" << "6,0" << false << "" << kNotNumeric;
-    QTest::newRow("letters") << "abc" << "6,0" << false << "" << kNotNumeric;
-    QTest::newRow("two decimal commas") << "5,5,5" << "6,0" << false << "" << kNotNumeric;
-    QTest::newRow("rate letters") << "500" << "sechs" << false << "" << kNotNumeric;
-    QTest::newRow("rate empty") << "500" << "" << false << "" << kNotNumeric;
-    QTest::newRow("inflation letters") << "500" << "6,0" << true << "zwei" << kNotNumeric;
-    QTest::newRow("beyond the double range") << "1e309" << "6,0" << false << "" << kNotNumeric;
-    QTest::newRow("rate 0") << "500" << "0" << false << "" << zeroRate;
-    QTest::newRow("rate 0,0 from the box") << "500" << "0,0" << false << "" << zeroRate;
-    QTest::newRow("rate equals inflation") << "500" << "3,5" << true << "3,5" << equal;
-    QTest::newRow("1e308 annuity") << "1e308" << "6,0" << false << "" << tooLarge;
-    QTest::newRow("tiny real rate") << "1e300" << "1e-300" << false << "" << tooLarge;
+    QTest::newRow("empty annuity") << ""
+                                   << "6,0" << false << "" << kNotNumeric;
+    QTest::newRow("letters") << "abc"
+                             << "6,0" << false << "" << kNotNumeric;
+    QTest::newRow("two decimal commas") << "5,5,5"
+                                        << "6,0" << false << "" << kNotNumeric;
+    QTest::newRow("rate letters") << "500"
+                                  << "sechs" << false << "" << kNotNumeric;
+    QTest::newRow("rate empty") << "500"
+                                << "" << false << "" << kNotNumeric;
+    QTest::newRow("inflation letters") << "500"
+                                       << "6,0" << true << "zwei" << kNotNumeric;
+    QTest::newRow("beyond the double range") << "1e309"
+                                             << "6,0" << false << "" << kNotNumeric;
+    QTest::newRow("rate 0") << "500"
+                            << "0" << false << "" << zeroRate;
+    QTest::newRow("rate 0,0 from the box") << "500"
+                                           << "0,0" << false << "" << zeroRate;
+    QTest::newRow("rate equals inflation") << "500"
+                                           << "3,5" << true << "3,5" << equal;
+    QTest::newRow("1e308 annuity") << "1e308"
+                                   << "6,0" << false << "" << tooLarge;
+    QTest::newRow("tiny real rate") << "1e300"
+                                    << "1e-300" << false << "" << tooLarge;
 }
 
 void frmRenteTest::perpetualRefusals() {
@@ -365,17 +395,28 @@ void frmRenteTest::capitalAnnuityResults_data() {
     QTest::addColumn<QString>("months");
     QTest::addColumn<QString>("rest");
     QTest::newRow("rate 0: 1.000 in 400s")
-        << "1.000" << "0,0" << "400"
+        << "1.000"
+        << "0,0"
+        << "400"
         << QStringList{Row("001", "1.000,00", "0,00", "600,00"), Row("002", "600,00", "0,00", "200,00"), kRestLine,
                        Row("003", "200,00", "0,00", "-200,00"), kEndLine}
-        << "0" << "2" << "200,00 \u20AC";
+        << "0"
+        << "2"
+        << "200,00 \u20AC";
     QTest::newRow("capital below the annuity still counts a month")
-        << "300" << "6,0" << "500"
+        << "300"
+        << "6,0"
+        << "500"
         << QStringList{Row("001", "300,00", "1,50", "-198,50"), kRestLine, Row("002", "-198,50", "-0,99", "-699,49"),
                        kEndLine}
-        << "0" << "1" << "-198,50 \u20AC";
-    QTest::newRow("a year and a month: 1.300 at 0 in 100s")
-        << "1.300" << "0" << "100" << QStringList{} << "1" << "1" << "0,00 \u20AC";
+        << "0"
+        << "1"
+        << "-198,50 \u20AC";
+    QTest::newRow("a year and a month: 1.300 at 0 in 100s") << "1.300"
+                                                            << "0"
+                                                            << "100" << QStringList{} << "1"
+                                                            << "1"
+                                                            << "0,00 \u20AC";
 }
 
 void frmRenteTest::capitalAnnuityResults() {
@@ -396,8 +437,8 @@ void frmRenteTest::capitalAnnuityResults() {
 
 void frmRenteTest::perpetualCapitalAnnuityKeepsMonthsAndRest() {
     Compute(QStringLiteral("10.000"), QStringLiteral("6,0"), QStringLiteral("500"));
-    const QString perpetualHint = QStringLiteral(
-        "Es handelt sich um eine ewige Rente. Die monatl. Zinsen sind höher als die monatl. Entnahme.");
+    const QString perpetualHint =
+        QStringLiteral("Es handelt sich um eine ewige Rente. Die monatl. Zinsen sind höher als die monatl. Entnahme.");
     struct Case {
         const char* capital;
         const char* rate;
@@ -406,10 +447,19 @@ void frmRenteTest::perpetualCapitalAnnuityKeepsMonthsAndRest() {
     };
     const QList<Case> cases{
         // Interest exactly equal to the withdrawal.
-        {"100.000", "6,0", "500",
-         {Row("001", "100.000,00", "500,00", "100.000,00"), Row("002", "100.000,00", "500,00", "100.000,00"), kEndLine}},
-        {"1.000", "0,0", "0", {Row("001", "1.000,00", "0,00", "1.000,00"), Row("002", "1.000,00", "0,00", "1.000,00"), kEndLine}},
-        {"1.000", "5,0", "0", {Row("001", "1.000,00", "4,17", "1.004,17"), Row("002", "1.004,17", "4,18", "1.008,35"), kEndLine}},
+        {"100.000",
+         "6,0",
+         "500",
+         {Row("001", "100.000,00", "500,00", "100.000,00"), Row("002", "100.000,00", "500,00", "100.000,00"),
+          kEndLine}},
+        {"1.000",
+         "0,0",
+         "0",
+         {Row("001", "1.000,00", "0,00", "1.000,00"), Row("002", "1.000,00", "0,00", "1.000,00"), kEndLine}},
+        {"1.000",
+         "5,0",
+         "0",
+         {Row("001", "1.000,00", "4,17", "1.004,17"), Row("002", "1.004,17", "4,18", "1.008,35"), kEndLine}},
     };
     for (const Case& c : cases) {
         Compute(QString::fromUtf8(c.capital), QString::fromUtf8(c.rate), QString::fromUtf8(c.annuity));
@@ -429,13 +479,27 @@ void frmRenteTest::refusedCapitalAnnuityLeavesOnlyTheEndLine_data() {
     QTest::addColumn<QString>("annuity");
     QTest::addColumn<QString>("message");
     const QString tooLarge = QStringLiteral("Ein eingegebener Betrag ist zu groß.");
-    QTest::newRow("capital empty") << "" << "6,0" << "500" << kNotNumeric;
-    QTest::newRow("capital letters") << "viel" << "6,0" << "500" << kNotNumeric;
-    QTest::newRow("annuity letters") << "10.000" << "6,0" << "500x" << kNotNumeric;
-    QTest::newRow("rate letters") << "10.000" << "x" << "500" << kNotNumeric;
-    QTest::newRow("capital 1e308") << "1e308" << "6,0" << "500" << tooLarge;
-    QTest::newRow("annuity beyond the currency range") << "10.000" << "6,0" << "922337203685478" << tooLarge;
-    QTest::newRow("rate 1e308") << "10.000" << "1e308" << "500" << tooLarge;
+    QTest::newRow("capital empty") << ""
+                                   << "6,0"
+                                   << "500" << kNotNumeric;
+    QTest::newRow("capital letters") << "viel"
+                                     << "6,0"
+                                     << "500" << kNotNumeric;
+    QTest::newRow("annuity letters") << "10.000"
+                                     << "6,0"
+                                     << "500x" << kNotNumeric;
+    QTest::newRow("rate letters") << "10.000"
+                                  << "x"
+                                  << "500" << kNotNumeric;
+    QTest::newRow("capital 1e308") << "1e308"
+                                   << "6,0"
+                                   << "500" << tooLarge;
+    QTest::newRow("annuity beyond the currency range") << "10.000"
+                                                       << "6,0"
+                                                       << "922337203685478" << tooLarge;
+    QTest::newRow("rate 1e308") << "10.000"
+                                << "1e308"
+                                << "500" << tooLarge;
 }
 
 void frmRenteTest::refusedCapitalAnnuityLeavesOnlyTheEndLine() {

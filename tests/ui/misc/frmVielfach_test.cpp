@@ -1,3 +1,5 @@
+#include "ui/misc/frmVielfach.h"
+
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -13,7 +15,6 @@
 #include "support/HostileInput.h"
 #include "support/ScreenTestKit.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/misc/frmVielfach.h"
 
 using namespace zolt;
 using namespace zolt::testing;
@@ -28,8 +29,8 @@ const QString kTooLarge = QStringLiteral("Ein eingegebener Wert ist zu groß.");
 
 // A details line: tab, "n=", the multiple right-aligned in 4, two tabs, years, tab, blank, months.
 QString Line(const QString& multiple, const QString& years, const QString& months) {
-    return QStringLiteral("\tn=") + multiple.rightJustified(4) + QStringLiteral("\t\t") + years + QStringLiteral("\t ") +
-           months;
+    return QStringLiteral("\tn=") + multiple.rightJustified(4) + QStringLiteral("\t\t") + years +
+           QStringLiteral("\t ") + months;
 }
 
 QStringList ListRows(QListView* list) {
@@ -116,10 +117,12 @@ void frmVielfachTest::loadsWithItsControls() {
         {"Bezeichnung7", "Monaten"},
         {"Bezeichnung3", "Vervielfachung (n)  nach   Jahren  +  Monaten"},
         {"Bezeichnung8", "Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."}};
-    for (const auto& [name, caption] : labels) QCOMPARE(Find<QLabel>(screen_, name)->text(), QString::fromUtf8(caption));
+    for (const auto& [name, caption] : labels)
+        QCOMPARE(Find<QLabel>(screen_, name)->text(), QString::fromUtf8(caption));
     const QList<std::pair<const char*, const char*>> frames{
         {"Rahmen1", "Eingabe"}, {"Rahmen2", "Details"}, {"Rahmen3", "Ausgabe"}, {"Rahmen4", "Hinweis"}};
-    for (const auto& [name, caption] : frames) QCOMPARE(Find<QGroupBox>(screen_, name)->title(), QString::fromUtf8(caption));
+    for (const auto& [name, caption] : frames)
+        QCOMPARE(Find<QGroupBox>(screen_, name)->title(), QString::fromUtf8(caption));
     const QList<std::pair<const char*, const char*>> buttons{
         {"Befehl3", "Berechnen"}, {"Befehl2", "Details"}, {"Befehl1", "Zurück"}};
     for (const auto& [name, caption] : buttons)
@@ -153,14 +156,38 @@ void frmVielfachTest::resultInYearsAndMonths_data() {
     QTest::addColumn<QString>("years");
     QTest::addColumn<QString>("months");
     // Years and rounded months of a spreadsheet's NPER(rate; 0; -1; k).
-    QTest::newRow("5 %, doubling: NPER 14,21") << "5,0" << "2" << "14" << "02";
-    QTest::newRow("5 %, tripling: NPER 22,52") << "5,0" << "3" << "22" << "06";
-    QTest::newRow("5 %, 2,95 taken as 2,9: NPER 21,82") << "5,0" << "2,95" << "21" << "10";
-    QTest::newRow("0,1 %, fourfold: NPER 1386,99, carried") << "0,1" << "4" << "1387" << "00";
-    QTest::newRow("5 %, 2,3 exactly: NPER 17,07") << "5,0" << "2,3" << "17" << "01";
-    QTest::newRow("7 %, doubling: NPER 10,24") << "7,0" << "2" << "10" << "03";
-    QTest::newRow("25 %, hundredfold: NPER 20,64") << "25,0" << "100" << "20" << "08";
-    QTest::newRow("typed rate 3,25, doubling: NPER 21,67") << "3,25" << "2" << "21" << "08";
+    QTest::newRow("5 %, doubling: NPER 14,21") << "5,0"
+                                               << "2"
+                                               << "14"
+                                               << "02";
+    QTest::newRow("5 %, tripling: NPER 22,52") << "5,0"
+                                               << "3"
+                                               << "22"
+                                               << "06";
+    QTest::newRow("5 %, 2,95 taken as 2,9: NPER 21,82") << "5,0"
+                                                        << "2,95"
+                                                        << "21"
+                                                        << "10";
+    QTest::newRow("0,1 %, fourfold: NPER 1386,99, carried") << "0,1"
+                                                            << "4"
+                                                            << "1387"
+                                                            << "00";
+    QTest::newRow("5 %, 2,3 exactly: NPER 17,07") << "5,0"
+                                                  << "2,3"
+                                                  << "17"
+                                                  << "01";
+    QTest::newRow("7 %, doubling: NPER 10,24") << "7,0"
+                                               << "2"
+                                               << "10"
+                                               << "03";
+    QTest::newRow("25 %, hundredfold: NPER 20,64") << "25,0"
+                                                   << "100"
+                                                   << "20"
+                                                   << "08";
+    QTest::newRow("typed rate 3,25, doubling: NPER 21,67") << "3,25"
+                                                           << "2"
+                                                           << "21"
+                                                           << "08";
 }
 
 void frmVielfachTest::resultInYearsAndMonths() {
@@ -194,14 +221,19 @@ void frmVielfachTest::detailsListInHalves_data() {
     QTest::addColumn<QString>("multiple");
     QTest::addColumn<QStringList>("lines");
     // ln 2,5 / ln 1,05 = 18,78: 18 years and 9 months.
-    QTest::newRow("5 %, up to 3") << "5,0" << "3"
-                                  << QStringList{Line("2,0", "14", "02"), Line("2,5", "18", "09"), Line("3,0", "22", "06")};
-    QTest::newRow("5 %, 2,95 stops at 2,5") << "5,0" << "2,95"
-                                            << QStringList{Line("2,0", "14", "02"), Line("2,5", "18", "09")};
+    QTest::newRow("5 %, up to 3") << "5,0"
+                                  << "3"
+                                  << QStringList{Line("2,0", "14", "02"), Line("2,5", "18", "09"),
+                                                 Line("3,0", "22", "06")};
+    QTest::newRow("5 %, 2,95 stops at 2,5") << "5,0"
+                                            << "2,95" << QStringList{Line("2,0", "14", "02"), Line("2,5", "18", "09")};
     // 10 % : NPER 7,27 / 9,61 / 11,53.
-    QTest::newRow("10 %, up to 3,4") << "10,0" << "3,4"
-                                     << QStringList{Line("2,0", "07", "03"), Line("2,5", "09", "07"), Line("3,0", "11", "06")};
-    QTest::newRow("below 2") << "5,0" << "1,5" << QStringList{};
+    QTest::newRow("10 %, up to 3,4") << "10,0"
+                                     << "3,4"
+                                     << QStringList{Line("2,0", "07", "03"), Line("2,5", "09", "07"),
+                                                    Line("3,0", "11", "06")};
+    QTest::newRow("below 2") << "5,0"
+                             << "1,5" << QStringList{};
 }
 
 void frmVielfachTest::detailsListInHalves() {
@@ -236,18 +268,30 @@ void frmVielfachTest::refusalsChangeNothing_data() {
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("multiple");
     QTest::addColumn<QString>("message");
-    QTest::newRow("multiple empty") << "5,0" << "" << kNotNumeric;
-    QTest::newRow("multiple letters") << "5,0" << "drei" << kNotNumeric;
-    QTest::newRow("rate letters") << "fünf" << "3" << kNotNumeric;
-    QTest::newRow("rate empty") << "" << "3" << kNotNumeric;
-    QTest::newRow("rate 0") << "0" << "3" << kRateNotPositive;
-    QTest::newRow("rate 0,0") << "0,0" << "3" << kRateNotPositive;
-    QTest::newRow("rate negative") << "-5" << "3" << kRateNotPositive;
-    QTest::newRow("rate -100") << "-100" << "3" << kRateNotPositive;
-    QTest::newRow("rate -250") << "-250" << "3" << kRateNotPositive;
-    QTest::newRow("rate 0 with a multiple below 2") << "0" << "1" << kRateNotPositive;
-    QTest::newRow("rate 1e308") << "1e308" << "3" << kTooLarge;
-    QTest::newRow("multiple 1e308") << "5,0" << "1e308" << kTooLarge;
+    QTest::newRow("multiple empty") << "5,0"
+                                    << "" << kNotNumeric;
+    QTest::newRow("multiple letters") << "5,0"
+                                      << "drei" << kNotNumeric;
+    QTest::newRow("rate letters") << "fünf"
+                                  << "3" << kNotNumeric;
+    QTest::newRow("rate empty") << ""
+                                << "3" << kNotNumeric;
+    QTest::newRow("rate 0") << "0"
+                            << "3" << kRateNotPositive;
+    QTest::newRow("rate 0,0") << "0,0"
+                              << "3" << kRateNotPositive;
+    QTest::newRow("rate negative") << "-5"
+                                   << "3" << kRateNotPositive;
+    QTest::newRow("rate -100") << "-100"
+                               << "3" << kRateNotPositive;
+    QTest::newRow("rate -250") << "-250"
+                               << "3" << kRateNotPositive;
+    QTest::newRow("rate 0 with a multiple below 2") << "0"
+                                                    << "1" << kRateNotPositive;
+    QTest::newRow("rate 1e308") << "1e308"
+                                << "3" << kTooLarge;
+    QTest::newRow("multiple 1e308") << "5,0"
+                                    << "1e308" << kTooLarge;
 }
 
 void frmVielfachTest::refusalsChangeNothing() {
