@@ -65,6 +65,25 @@ void BM_MonthTableShown(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthTableShown)->Unit(benchmark::kMillisecond);
 
+// The details list at its limit (a multiple of 10^12) put into a shown list view.
+void BM_DetailsListShown(benchmark::State& state) {
+    zolt::MultipleDetails details;
+    zolt::RowListModel model(
+        [&](int row) { return zolt::ToQ(zolt::DetailLine(details, static_cast<std::size_t>(row))); });
+    QListView view;
+    zolt::ShowRows(&view, &model);
+    view.resize(390, 100);
+    view.show();
+    for (auto _ : state) {
+        model.Reset(0, [&] { details = {}; });
+        zolt::MultipleDetails next = zolt::CapitalMultipleDetails(5, zolt::CurrencyNumber("1000000000000").value);
+        model.Reset(static_cast<int>(next.lines), [&] { details = next; });
+        view.scrollToBottom();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DetailsListShown)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
