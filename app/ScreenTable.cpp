@@ -2,11 +2,14 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/misc/frmKugel1.h"
 #include "ui/misc/frmRente.h"
 #include "ui/misc/frmVielfach.h"
+#include "ui/misc/frmZinssatz.h"
 #include "ui/savings/frmBuschatz.h"
 #include "ui/savings/frmExtra.h"
 #include "ui/savings/frmSSumme.h"
+#include "ui/tools/frmHinweis.h"
 
 namespace zolt {
 
@@ -23,6 +26,9 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmZinssatz, Make<frmZinssatz>()},
+        {ScreenId::frmKugel1, Make<frmKugel1>()},
+        {ScreenId::frmHinweis, Make<frmHinweis>()},
         {ScreenId::frmBuschatz, Make<frmBuschatz>()},
         {ScreenId::frmExtra, Make<frmExtra>()},
         {ScreenId::frmSSumme, Make<frmSSumme>()},

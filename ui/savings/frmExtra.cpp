@@ -84,6 +84,7 @@ frmExtra::frmExtra(ScreenSlots& screens, QWidget* parent) : QWidget(parent), scr
 
     // The details lie over the upper part of the screen; a click into the table closes them.
     Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Details"), {120, 120, 8520, 3180});
+    Rahmen4->setAutoFillBackground(true);  // covers the entry frame instead of showing through
     auto* title = MakeLabel(Rahmen4, QStringLiteral("Bezeichnung17"), QStringLiteral("**** JÄHLICHE KAPITALENTWICKLUNG ****"),
                             {180, 270, 8160, 255});
     title->setAlignment(Qt::AlignCenter);

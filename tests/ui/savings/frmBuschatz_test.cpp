@@ -362,11 +362,23 @@ void frmBuschatzTest::beendenHidesAndKeepsTheState() {
 
 void frmBuschatzTest::menuSlotOpensTheScreen() {
     ScreenSlots slotsOfMenu;
+    slotsOfMenu.SetQuitHandler([] {});
     RegisterScreens(slotsOfMenu);
-    QWidget* opened = slotsOfMenu.Open(ScreenId::frmBuschatz);
-    QVERIFY(qobject_cast<frmBuschatz*>(opened));
+    QWidget* menu = slotsOfMenu.Open(ScreenId::frmZoltauswahl);
+    QVERIFY(menu);
+    auto* button = Find<QPushButton>(menu, QStringLiteral("Befehl3"));
+    QCOMPARE(button->text(), QStringLiteral("Bundesschatzbriefe"));
+    Click(button);
+    auto* opened = slotsOfMenu.Get<frmBuschatz>(ScreenId::frmBuschatz);
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
     QCOMPARE(opened->objectName(), QStringLiteral("frmBuschatz"));
-    QCOMPARE(slotsOfMenu.Open(ScreenId::frmBuschatz), opened);
+    // The return button hides it; the menu button shows the same instance again.
+    Click(Find(opened, QStringLiteral("Befehl2")));
+    QVERIFY(!opened->isVisible());
+    Click(button);
+    QCOMPARE(slotsOfMenu.Get<frmBuschatz>(ScreenId::frmBuschatz), opened);
+    QVERIFY(opened->isVisible());
 }
 
 QTEST_MAIN(frmBuschatzTest)
