@@ -178,10 +178,19 @@ void frmRenteTest::loadsWithItsControls() {
 void frmRenteTest::menuButtonOpensTheScreen() {
     ScreenSlots screens;
     RegisterScreens(screens);
-    QWidget* opened = screens.Ensure(ScreenId::frmRente);
-    QVERIFY(qobject_cast<frmRente*>(opened));
+    screens.SetQuitHandler([] {});
+    QWidget* menu = screens.Open(ScreenId::frmZoltauswahl);
+    QVERIFY(menu);
+    Click(Find(menu, "Befehl8"));
+    auto* opened = screens.Get<frmRente>(ScreenId::frmRente);
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
     QCOMPARE(opened->objectName(), QStringLiteral("frmRente"));
-    QCOMPARE(screens.Ensure(ScreenId::frmRente), opened);
+    // The return button hides it; the next press shows the same instance.
+    opened->hide();
+    Click(Find(menu, "Befehl8"));
+    QCOMPARE(screens.Get<frmRente>(ScreenId::frmRente), opened);
+    QVERIFY(opened->isVisible());
 }
 
 void frmRenteTest::focusGoesToTheWishedAnnuityOnActivation() {

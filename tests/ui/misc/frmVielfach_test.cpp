@@ -132,9 +132,19 @@ void frmVielfachTest::loadsWithItsControls() {
 void frmVielfachTest::menuButtonOpensTheScreen() {
     ScreenSlots screens;
     RegisterScreens(screens);
-    QWidget* opened = screens.Ensure(ScreenId::frmVielfach);
-    QVERIFY(qobject_cast<frmVielfach*>(opened));
+    screens.SetQuitHandler([] {});
+    QWidget* menu = screens.Open(ScreenId::frmZoltauswahl);
+    QVERIFY(menu);
+    Click(Find(menu, "Befehl13"));
+    auto* opened = screens.Get<frmVielfach>(ScreenId::frmVielfach);
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
     QCOMPARE(opened->objectName(), QStringLiteral("frmVielfach"));
+    // The return button hides it; the next press shows the same instance.
+    opened->hide();
+    Click(Find(menu, "Befehl13"));
+    QCOMPARE(screens.Get<frmVielfach>(ScreenId::frmVielfach), opened);
+    QVERIFY(opened->isVisible());
 }
 
 void frmVielfachTest::returnButtonHidesAndKeepsTheState() {
