@@ -3,6 +3,8 @@
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/tools/Calculator.h"
+#include "ui/tools/frmKalender.h"
+#include "ui/tools/frmScrollBars.h"
 
 namespace zolt {
 
@@ -20,6 +22,8 @@ void RegisterScreens(ScreenSlots& screens) {
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
         {ScreenId::Calculator, Make<Calculator>()},
+        {ScreenId::frmKalender, Make<frmKalender>()},
+        {ScreenId::frmScrollBars, Make<frmScrollBars>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
