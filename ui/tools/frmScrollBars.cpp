@@ -1,6 +1,7 @@
 #include "ui/tools/frmScrollBars.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -58,6 +59,7 @@ frmScrollBars::frmScrollBars(ScreenSlots& screens, QWidget* parent) : QWidget(pa
     lblRed->setBuddy(hsbRed);
     lblGreen->setBuddy(hsbGreen);
     lblBlue->setBuddy(hsbBlue);
+    for (QScrollBar* bar : {hsbRed, hsbGreen, hsbBlue}) bar->installEventFilter(this);
     cmdClose = new QPushButton(QStringLiteral("S&chließen"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     PlaceTwips(cmdClose, 1920, 1200, 1215, 375);
@@ -85,6 +87,25 @@ void frmScrollBars::ApplyCalendarColour() {
     const QColor colour(hsbRed->sliderPosition(), hsbGreen->sliderPosition(), hsbBlue->sliderPosition());
     // A calendar closed meanwhile is loaded again, hidden, and shows the colour when opened.
     if (auto* calendar = qobject_cast<frmKalender*>(screens_.Ensure(ScreenId::frmKalender))) calendar->SetBackColor(colour);
+}
+
+bool frmScrollBars::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's scroll bars invert the arrow keys (so that they match the wheel); on a colour
+    // bar, Right and Up must add and Left and Down take away, as the bar shows it.
+    auto* bar = qobject_cast<QScrollBar*>(watched);
+    if (bar && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Right:
+                case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
+                case Qt::Key_Left:
+                case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
+                default: break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmScrollBars::cmdClose_Click() { screens_.Unload(ScreenId::frmScrollBars); }
