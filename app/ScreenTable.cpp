@@ -3,7 +3,9 @@
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/tools/Calculator.h"
+#include "ui/tools/frmCallDlls.h"
 #include "ui/tools/frmKalender.h"
+#include "ui/tools/frmMenus.h"
 #include "ui/tools/frmScrollBars.h"
 
 namespace zolt {
@@ -24,6 +26,8 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::Calculator, Make<Calculator>()},
         {ScreenId::frmKalender, Make<frmKalender>()},
         {ScreenId::frmScrollBars, Make<frmScrollBars>()},
+        {ScreenId::frmCallDlls, Make<frmCallDlls>()},
+        {ScreenId::frmMenus, Make<frmMenus>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
