@@ -166,10 +166,11 @@ std::optional<QString> MouseText() {
         for (const std::string& name : MouseNames(ReadInputDevices(ToStd(*devices)))) names << ToQ(name);
     }
     // The display server's own pointers count too (a virtual X server's mouse, a remote
-    // desktop); X11's "Virtual core" devices only stand for the others.
+    // desktop). X11's "Virtual core" devices only stand for the others, and Qt's "core
+    // pointer" is a stand-in that Qt makes up when the platform names no device.
     for (const QInputDevice* device : QInputDevice::devices()) {
         if (device->type() != QInputDevice::DeviceType::Mouse && device->type() != QInputDevice::DeviceType::TouchPad) continue;
-        if (device->name().startsWith(QStringLiteral("Virtual core"))) continue;
+        if (device->name().startsWith(QStringLiteral("Virtual core")) || device->name() == QStringLiteral("core pointer")) continue;
         if (!names.contains(device->name())) names << device->name();
     }
     if (!names.isEmpty()) return names.join(QStringLiteral(", "));

@@ -81,9 +81,9 @@ frmCallDlls::frmCallDlls(ScreenSlots& screens, QWidget* parent) : QWidget(parent
     setFont(DialogFont());
     SetClientTwips(this, 6240, 4200);
 
-    fraInfo[0] = MakeFrame(this, 0, QStringLiteral("Anleitungen"), 120, 60, 4560, 660);
+    fraInfo[0] = MakeFrame(this, 0, QStringLiteral("Anleitungen"), 120, 60, 4920, 660);
     lblInfo[1] = MakeLabel(fraInfo[0], ArrayName(QStringLiteral("lblInfo"), 1),
-                           QStringLiteral("Klicken Sie mit der rechten Maustaste auf die Symbole."), 120, 300, 4320);
+                           QStringLiteral("Klicken Sie mit der rechten Maustaste auf die Symbole."), 120, 300, 4740);
     const std::array<QStyle::StandardPixmap, 2> icons = {QStyle::SP_MediaVolume, QStyle::SP_ComputerIcon};
     for (int i = 0; i < 2; ++i) {
         auto* icon = new QLabel(this);
@@ -91,7 +91,7 @@ frmCallDlls::frmCallDlls(ScreenSlots& screens, QWidget* parent) : QWidget(parent
         icon->setPixmap(style()->standardIcon(icons[static_cast<std::size_t>(i)]).pixmap(kSpriteSize, kSpriteSize));
         icon->setAlignment(Qt::AlignCenter);
         icon->setToolTip(i == 0 ? QStringLiteral("Klang") : QStringLiteral("Systeminformationen"));
-        PlaceTwips(icon, 4920 + i * 660, 180, 480, 480);
+        PlaceTwips(icon, 5160 + i * 540, 180, 480, 480);
         icon->installEventFilter(this);
         ImgIcon[static_cast<std::size_t>(i)] = icon;
     }

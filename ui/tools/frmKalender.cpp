@@ -106,10 +106,10 @@ frmKalender::frmKalender(ScreenSlots& screens, QWidget* parent) : QWidget(parent
     QFont bold = DialogFont();
     bold.setBold(true);
     BezResultat->setFont(bold);
-    Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Zwischen gesuchten und heutigen "), 120, 1410, 2340);
-    Bezeichnung11 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung11"), QStringLiteral("Tag liegen"), 2460, 1410, 840);
-    Text2 = MakeResultField(Rahmen3, QStringLiteral("Text2"), 3360, 1380, 1200);
-    Bezeichnung9 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung9"), QStringLiteral("Tage"), 4620, 1410, 600);
+    Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Zwischen gesuchten und heutigen "), 120, 1410, 3000);
+    Bezeichnung11 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung11"), QStringLiteral("Tag liegen"), 3120, 1410, 900);
+    Text2 = MakeResultField(Rahmen3, QStringLiteral("Text2"), 4080, 1380, 1020);
+    Bezeichnung9 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung9"), QStringLiteral("Tage"), 5160, 1410, 540);
 
     Bezeichnung10 = MakeLabel(this, QStringLiteral("Bezeichnung10"), QStringLiteral("  Anzahl der Tage zwischen zwei Datumsangaben"),
                               120, 2400, 5760);
