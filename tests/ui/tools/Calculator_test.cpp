@@ -140,6 +140,18 @@ private slots:
         QCOMPARE(Readout(), QStringLiteral("5"));
     }
 
+    void keysThroughTheWindowSystem() {
+        // Delivered as the window system delivers them: to whatever has the focus.
+        Fresh();
+        QWindow* window = calc_->windowHandle();
+        QVERIFY(window);
+        ClickKeys("9");
+        for (Qt::Key key : {Qt::Key_Minus, Qt::Key_4, Qt::Key_Return}) QTest::keyClick(window, key);
+        QCOMPARE(Readout(), QStringLiteral("5"));
+        QTest::keyClick(window, Qt::Key_Delete);
+        QCOMPARE(Readout(), QStringLiteral("0,"));
+    }
+
     void divisionByZero() {
         BoxRecorder boxes;
         Fresh();
