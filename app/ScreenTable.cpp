@@ -2,6 +2,9 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/misc/frmKugel1.h"
+#include "ui/misc/frmZinssatz.h"
+#include "ui/tools/frmHinweis.h"
 #include "ui/tools/Calculator.h"
 #include "ui/tools/frmCallDlls.h"
 #include "ui/tools/frmKalender.h"
@@ -23,6 +26,9 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmZinssatz, Make<frmZinssatz>()},
+        {ScreenId::frmKugel1, Make<frmKugel1>()},
+        {ScreenId::frmHinweis, Make<frmHinweis>()},
         {ScreenId::Calculator, Make<Calculator>()},
         {ScreenId::frmKalender, Make<frmKalender>()},
         {ScreenId::frmScrollBars, Make<frmScrollBars>()},
