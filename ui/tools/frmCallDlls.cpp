@@ -257,8 +257,9 @@ void frmCallDlls::changeEvent(QEvent* event) {
 
 void frmCallDlls::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    // Minimising may hide the window too (spontaneously); only a real hide ends the sprite.
-    if (!event->spontaneous() && !isMinimized()) StopSprite();
+    // The window system hides a minimised window (spontaneously); only a hide by the
+    // program ("Schließen", the end of the program) ends the sprite.
+    if (!event->spontaneous()) StopSprite();
 }
 
 void frmCallDlls::Form_Resize() {

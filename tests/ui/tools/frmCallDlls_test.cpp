@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -20,6 +21,7 @@
 #include "ui/common/ScreenSlots.h"
 #include "ui/tools/frmCallDlls.h"
 #include "ui/tools/frmMenus.h"
+#include "ui/tools/SystemQueries.h"
 
 #ifdef ZOLT_HAVE_MULTIMEDIA
 #include <QAudioDevice>
@@ -250,6 +252,29 @@ private slots:
 #endif
     }
 
+    void waveFilesOfTheSoundFolders() {
+        // The user's own sound folder is one of the folders searched; test mode points it
+        // to a scratch place.
+        QStandardPaths::setTestModeEnabled(true);
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/sounds";
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder + "/theme/stereo"));
+        WriteWave(folder + "/theme/stereo/Zebra.wav");
+        WriteWave(folder + "/alarm.WAV");
+        WriteWave(folder + "/theme/bell.oga.wav");
+        QFile other(folder + "/notes.txt");
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        const QStringList found = zolt::sysinfo::SystemWaveFiles();
+        QStringList ours;
+        for (const QString& path : found)
+            if (path.startsWith(folder)) ours << path.mid(folder.size());
+        QCOMPARE(ours, QStringList({"/alarm.WAV", "/theme/bell.oga.wav", "/theme/stereo/Zebra.wav"}));
+        QVERIFY(zolt::sysinfo::SystemWaveFiles(1).size() <= 1);
+        QDir(folder).removeRecursively();
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
     void iconsShowTheirContextMenus() {
         auto* sound = Find<QLabel>(info_, "ImgIcon(0)");
         QTest::mouseClick(sound, Qt::RightButton);
@@ -329,6 +354,16 @@ private slots:
         info_->showNormal();
         QVERIFY(!info_->BounceTimer()->isActive());
         QVERIFY(!sprite->isVisible());
+    }
+
+    void spriteEndsWithTheProgram() {
+        info_->showMinimized();
+        QPointer<QWidget> sprite = info_->SpriteWindow();
+        QVERIFY(sprite && sprite->isVisible());
+        screens_->EndProgram();
+        QVERIFY(!info_->BounceTimer()->isActive());
+        QVERIFY(!sprite->isVisible());
+        QTRY_VERIFY(sprite.isNull());
     }
 
     void endProgramUnloadsBoth() {
