@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
@@ -175,6 +176,9 @@ void Calculator::keyPressEvent(QKeyEvent* event) {
         return;
     }
     key->click();
+    // Show the key pressed for a moment, as under the mouse.
+    key->setDown(true);
+    QTimer::singleShot(100, key, [key] { key->setDown(false); });
     event->accept();
 }
 
