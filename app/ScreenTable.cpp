@@ -10,6 +10,11 @@
 #include "ui/savings/frmExtra.h"
 #include "ui/savings/frmSSumme.h"
 #include "ui/tools/frmHinweis.h"
+#include "ui/tools/Calculator.h"
+#include "ui/tools/frmCallDlls.h"
+#include "ui/tools/frmKalender.h"
+#include "ui/tools/frmMenus.h"
+#include "ui/tools/frmScrollBars.h"
 
 namespace zolt {
 
@@ -34,6 +39,11 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::frmSSumme, Make<frmSSumme>()},
         {ScreenId::frmRente, Make<frmRente>()},
         {ScreenId::frmVielfach, Make<frmVielfach>()},
+        {ScreenId::Calculator, Make<Calculator>()},
+        {ScreenId::frmKalender, Make<frmKalender>()},
+        {ScreenId::frmScrollBars, Make<frmScrollBars>()},
+        {ScreenId::frmCallDlls, Make<frmCallDlls>()},
+        {ScreenId::frmMenus, Make<frmMenus>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
