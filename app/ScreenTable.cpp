@@ -2,6 +2,9 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/loans/frmKZinssatz.h"
+#include "ui/loans/frmKreditvergleich.h"
+#include "ui/loans/frmLaufzeit.h"
 
 namespace zolt {
 
@@ -18,6 +21,9 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmLaufzeit, Make<frmLaufzeit>()},
+        {ScreenId::frmKZinssatz, Make<frmKZinssatz>()},
+        {ScreenId::frmKreditvergleich, Make<frmKreditvergleich>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
