@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <random>
 #include <vector>
 
 #include "core/LoanCalculators.h"
@@ -43,6 +44,22 @@ std::vector<LoanRateInputs> SweepGrid() {
                 }
             }
         }
+    }
+    // Random inputs over the whole plausible range, reproducible from a fixed seed: amounts
+    // from a cent to the currency limit, terms from 0,0001 to 400 months, R n anywhere
+    // between K and 2 K (half of them crowded against either edge).
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int c = 0; c < 200000; ++c) {
+        LoanRateInputs in;
+        in.amount = Currency(std::pow(10.0, -2.0 + unit(random) * 16.9));
+        in.months = std::max(0.0001, Currency(std::pow(10.0, -4.0 + unit(random) * 6.6)));
+        double f = unit(random);
+        if (c % 4 == 1) f = std::pow(10.0, -15.0 * unit(random));
+        if (c % 4 == 3) f = 1.0 - std::pow(10.0, -15.0 * unit(random));
+        in.instalment = Currency(in.amount / in.months * (1.0 + f));
+        in.timing = c % 2 ? PaymentTiming::BeginningOfMonth : PaymentTiming::EndOfMonth;
+        grid.push_back(in);
     }
     return grid;
 }

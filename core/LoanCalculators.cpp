@@ -16,15 +16,19 @@ bool AllFinite(std::initializer_list<double> values) {
     return true;
 }
 
+// The present value is summed in extended precision (long double): near small rates the
+// rate moves the value only slightly, so every digit of the value is a digit of the rate.
+using Wide = long double;
+
 // phi(z) = (1 - e^-z) / z and its derivative. Near 0 both formulas cancel badly, so a
 // Taylor series takes over there (its first omitted term is below 1e-18).
-double Phi(double z) {
-    if (std::fabs(z) < 0.05) {
+Wide Phi(Wide z) {
+    if (std::fabs(z) < 0.05L) {
         // sum (-1)^k z^k / (k+1)!
-        double term = 1.0;
-        double sum = 1.0;
-        for (int k = 1; k <= 9; ++k) {
-            term *= -z / (k + 1);
+        Wide term = 1.0L;
+        Wide sum = 1.0L;
+        for (int k = 1; k <= 11; ++k) {
+            term *= -z / static_cast<Wide>(k + 1);
             sum += term;
         }
         return sum;
@@ -32,50 +36,70 @@ double Phi(double z) {
     return -std::expm1(-z) / z;
 }
 
-double PhiDerivative(double z) {
-    if (std::fabs(z) < 0.05) {
+Wide PhiDerivative(Wide z) {
+    if (std::fabs(z) < 0.05L) {
         // sum_{k>=1} (-1)^k k z^(k-1) / (k+1)!
-        double power = 1.0;  // z^(k-1)
-        double factorial = 2.0;  // (k+1)!
-        double sum = 0.0;
-        for (int k = 1; k <= 10; ++k) {
-            sum += ((k % 2 == 1) ? -1.0 : 1.0) * k * power / factorial;
+        Wide power = 1.0L;      // z^(k-1)
+        Wide factorial = 2.0L;  // (k+1)!
+        Wide sum = 0.0L;
+        for (int k = 1; k <= 12; ++k) {
+            sum += ((k % 2 == 1) ? -1.0L : 1.0L) * static_cast<Wide>(k) * power / factorial;
             power *= z;
-            factorial *= (k + 2);
+            factorial *= static_cast<Wide>(k + 2);
         }
         return sum;
     }
-    return (std::exp(-z) * (1.0 + z) - 1.0) / (z * z);
+    return (std::exp(-z) * (1.0L + z) - 1.0L) / (z * z);
 }
 
 // lambda(i) = ln(1 + i) / i and its derivative, again by series near 0.
-double Lambda(double i) {
-    if (std::fabs(i) < 1e-4) return 1.0 - i / 2 + i * i / 3 - i * i * i / 4 + i * i * i * i / 5;
+Wide Lambda(Wide i) {
+    if (std::fabs(i) < 1e-4L) {
+        Wide sum = 0.0L;
+        Wide power = 1.0L;
+        for (int k = 1; k <= 6; ++k) {
+            sum += ((k % 2 == 1) ? 1.0L : -1.0L) * power / static_cast<Wide>(k);
+            power *= i;
+        }
+        return sum;
+    }
     return std::log1p(i) / i;
 }
 
-double LambdaDerivative(double i) {
-    if (std::fabs(i) < 1e-4) return -0.5 + 2 * i / 3 - 3 * i * i / 4 + 4 * i * i * i / 5 - 5 * i * i * i * i / 6;
-    return (i / (1.0 + i) - std::log1p(i)) / (i * i);
+Wide LambdaDerivative(Wide i) {
+    if (std::fabs(i) < 1e-4L) {
+        // d/di sum (-1)^(k+1) i^(k-1) / k
+        Wide sum = 0.0L;
+        Wide power = 1.0L;  // i^(k-2)
+        for (int k = 2; k <= 7; ++k) {
+            sum += ((k % 2 == 1) ? 1.0L : -1.0L) * static_cast<Wide>(k - 1) * power / static_cast<Wide>(k);
+            power *= i;
+        }
+        return sum;
+    }
+    return (i / (1.0L + i) - std::log1p(i)) / (i * i);
 }
 
 struct Evaluation {
-    double value = 0;       // present value of the instalments
-    double derivative = 0;  // d value / d i
+    Wide value = 0;       // present value of the instalments
+    Wide derivative = 0;  // d value / d i
 };
 
 // The annuity factor a(i) = (1 - (1 + i)^-n) / i written as n * phi(n L) * L / i with
 // L = ln(1 + i), so that neither tiny rates nor huge ones lose their digits.
-Evaluation PresentValue(double instalment, double i, double n, PaymentTiming timing) {
-    const double t = timing == PaymentTiming::BeginningOfMonth ? 1.0 : 0.0;
-    const double z = n * std::log1p(i);
-    const double phi = Phi(z);
-    const double lambda = Lambda(i);
-    const double factor = n * phi * lambda;
-    const double factorDerivative = n * (PhiDerivative(z) * n * lambda / (1.0 + i) + phi * LambdaDerivative(i));
+Evaluation PresentValue(double instalment, double rate, double months, PaymentTiming timing) {
+    const Wide t = timing == PaymentTiming::BeginningOfMonth ? 1.0L : 0.0L;
+    const Wide i = rate;
+    const Wide n = months;
+    const Wide r = instalment;
+    const Wide z = n * std::log1p(i);
+    const Wide phi = Phi(z);
+    const Wide lambda = Lambda(i);
+    const Wide factor = n * phi * lambda;
+    const Wide factorDerivative = n * (PhiDerivative(z) * n * lambda / (1.0L + i) + phi * LambdaDerivative(i));
     Evaluation e;
-    e.value = instalment * (1.0 + t * i) * factor;
-    e.derivative = instalment * (t * factor + (1.0 + t * i) * factorDerivative);
+    e.value = r * (1.0L + t * i) * factor;
+    e.derivative = r * (t * factor + (1.0L + t * i) * factorDerivative);
     return e;
 }
 
@@ -119,7 +143,7 @@ LoanTermResult ComputeLoanTerm(const LoanTermInputs& in) {
 }
 
 double InstalmentPresentValue(double instalment, double monthlyRate, double months, PaymentTiming timing) {
-    return PresentValue(instalment, monthlyRate, months, timing).value;
+    return static_cast<double>(PresentValue(instalment, monthlyRate, months, timing).value);
 }
 
 LoanRateResult FindLoanRate(const LoanRateInputs& in, const RateSearchSettings& settings) {
@@ -161,10 +185,9 @@ LoanRateResult FindLoanRate(const LoanRateInputs& in, const RateSearchSettings& 
     }
     if (!std::isfinite(hi) || hi <= 0.0) return result;
 
-    constexpr double kEps = std::numeric_limits<double>::epsilon();
-    // What the data determine: K itself carries a relative rounding of eps, so the value
-    // is known to a few eps of K; a step below that divided by the slope is noise.
-    const double valueNoise = 8.0 * kEps * (K + R * n);
+    // What the arithmetic can tell apart: the value is known to a few units of its last
+    // place; a step smaller than that divided by the slope is noise.
+    const Wide valueNoise = 4.0L * std::numeric_limits<Wide>::epsilon() * (static_cast<Wide>(K) + static_cast<Wide>(R) * n);
 
     double x = 0.01;
     if (!(x < hi)) x = DiscountMidpoint(lo, hi);
@@ -172,33 +195,39 @@ LoanRateResult FindLoanRate(const LoanRateInputs& in, const RateSearchSettings& 
         const Evaluation e = PresentValue(R, x, n, in.timing);
         result.iterations = evaluation;
         if (!std::isfinite(e.value) || !std::isfinite(e.derivative)) return result;
-        const double g = e.value - K;
-        if (g == 0.0) {
+        const Wide g = e.value - static_cast<Wide>(K);
+        if (g == 0.0L) {
             result.status = LoanRateStatus::Ok;
             result.monthlyRate = x;
             break;
         }
-        if (g > 0.0) lo = x;
+        if (g > 0.0L) lo = x;
         else hi = x;
 
         // Newton's step taken in the discount factor v = 1 / (1 + i), where the equation is
         // nearly linear both for tiny rates and for enormous ones (there Newton in i would
         // only creep). delta = -g / (g' (1 + i)); i' = (i + delta) / (1 - delta).
         double next = std::numeric_limits<double>::quiet_NaN();
-        if (e.derivative < 0.0) {
-            const double delta = -g / (e.derivative * (1.0 + x));
-            if (delta < 1.0) next = (x + delta) / (1.0 - delta);
+        if (e.derivative < 0.0L) {
+            const Wide delta = -g / (e.derivative * (1.0L + x));
+            if (delta < 1.0L) next = static_cast<double>((x + delta) / (1.0L - delta));
         }
-        const bool newtonInside = std::isfinite(next) && next > lo && next < hi;
-        if (!newtonInside) next = DiscountMidpoint(lo, hi);
-
-        const double step = std::fabs(next - x);
-        const bool stepResolved = step <= settings.relativeTolerance * next;
-        const bool noiseReached = newtonInside && e.derivative < 0.0 && step * (1.0 + x) * std::fabs(e.derivative) <= valueNoise;
-        const bool bracketResolved = hi - lo <= settings.relativeTolerance * hi;
-        if (stepResolved || noiseReached || bracketResolved) {
+        if (std::isfinite(next)) {
+            // Newton's own step says how far the root still is: below the tolerance, or below
+            // what the arithmetic of the value can tell apart, the rate is resolved.
+            const double step = std::fabs(next - x);
+            const bool stepResolved = step <= settings.relativeTolerance * next;
+            const bool noiseReached = static_cast<Wide>(step) * (1.0L + x) * std::fabs(e.derivative) <= valueNoise;
+            if (stepResolved || noiseReached) {
+                result.status = LoanRateStatus::Ok;
+                result.monthlyRate = next;
+                break;
+            }
+        }
+        if (!(std::isfinite(next) && next > lo && next < hi)) next = DiscountMidpoint(lo, hi);
+        if (hi - lo <= settings.relativeTolerance * hi) {
             result.status = LoanRateStatus::Ok;
-            result.monthlyRate = bracketResolved && !stepResolved && !noiseReached ? DiscountMidpoint(lo, hi) : next;
+            result.monthlyRate = DiscountMidpoint(lo, hi);
             break;
         }
         x = next;
