@@ -194,6 +194,19 @@ private slots:
         QTRY_VERIFY(hint_->text().isEmpty());
     }
 
+    void activationPutsTheCursorInTheAmount() {
+        Find<QPushButton>(window_, QStringLiteral("Befehl3"))->setFocus();
+        // Another window comes to the front, then this one again.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(QApplication::focusWidget() == amount_, false);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(amount_));
+    }
+
     void returnHidesAndKeepsEverything() {
         BoxRecorder boxes;
         Enter(QStringLiteral("10000"), QStringLiteral("200"), QStringLiteral("60"));

@@ -214,8 +214,11 @@ private slots:
         Click(Find<QPushButton>(window_, QStringLiteral("Befehl5")));
         QCOMPARE(list->count(), 20);
         QCOMPARE(list->item(10)->text(), list->item(0)->text());
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
         Click(Find<QPushButton>(window_, QStringLiteral("Befehl6")));
         QVERIFY(!panel->isVisible());
+        QTRY_VERIFY(Find<QPushButton>(window_, QStringLiteral("Befehl2"))->hasFocus());
         QCOMPARE(list->count(), 0);
         Click(Find<QPushButton>(window_, QStringLiteral("Befehl5")));
         QCOMPARE(list->count(), 10);
