@@ -66,13 +66,13 @@ frmKZinssatz::frmKZinssatz(ScreenSlots& screens, QWidget* parent) : QWidget(pare
     Rahmen4_ = Place<QGroupBox>(this, "Rahmen4", 240, 120, 6720, 2640);
     Rahmen4_->setTitle(QStringLiteral("Eingabedaten Kredit-Zinssatz Ermittlung"));
     Caption(Rahmen4_, "Bezeichnung3", QStringLiteral("Zahlungen am Anfang oder am Ende "), 240, 420, 3360);
-    Option1_ = Place<QRadioButton>(Rahmen4_, "Option1", 3660, 390, 1080, 300);
+    Option1_ = Place<QRadioButton>(Rahmen4_, "Option1", 3600, 390, 1020, 300);
     Option1_->setText(QStringLiteral("Anfang"));
     // The design shows "Ende" as a label beside a narrow option button.
-    Option2_ = Place<QRadioButton>(Rahmen4_, "Option2", 4770, 390, 255, 300);
+    Option2_ = Place<QRadioButton>(Rahmen4_, "Option2", 4650, 390, 255, 300);
     Option2_->setText(QStringLiteral("Ende"));
-    Caption(Rahmen4_, "Bezeichnung5", QStringLiteral("Ende"), 5040, 420, 540);
-    Caption(Rahmen4_, "Bezeichnung4", QStringLiteral("des Monats ?"), 5580, 420, 1080);
+    Caption(Rahmen4_, "Bezeichnung5", QStringLiteral("Ende"), 4920, 420, 480);
+    Caption(Rahmen4_, "Bezeichnung4", QStringLiteral("des Monats ?"), 5430, 420, 1230);
     Caption(Rahmen4_, "Bezeichnung9", QStringLiteral("Kreditsumme  "), 240, 1020, 3600);
     Text5_ = Place<QLineEdit>(Rahmen4_, "Text5", 4200, 960, 2280, 330);
     Caption(Rahmen4_, "Bezeichnung11", QStringLiteral("Monatliche Rate  "), 240, 1560, 3600);
