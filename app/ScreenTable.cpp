@@ -5,6 +5,9 @@
 #include "ui/loans/frmKZinssatz.h"
 #include "ui/loans/frmKreditvergleich.h"
 #include "ui/loans/frmLaufzeit.h"
+#include "ui/misc/frmKugel1.h"
+#include "ui/misc/frmZinssatz.h"
+#include "ui/tools/frmHinweis.h"
 
 namespace zolt {
 
@@ -21,6 +24,9 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::frmZinssatz, Make<frmZinssatz>()},
+        {ScreenId::frmKugel1, Make<frmKugel1>()},
+        {ScreenId::frmHinweis, Make<frmHinweis>()},
         {ScreenId::frmLaufzeit, Make<frmLaufzeit>()},
         {ScreenId::frmKZinssatz, Make<frmKZinssatz>()},
         {ScreenId::frmKreditvergleich, Make<frmKreditvergleich>()},
