@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <vector>
 
-#include "support/ScreenTestKit.h"
-
 namespace zolt::testing {
 
 inline QStringList HostileTexts() {
@@ -27,19 +25,6 @@ inline QStringList HostileTexts() {
 inline bool LooksNonFinite(const QString& text) {
     const QString lower = text.toLower();
     return lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf"));
-}
-
-// Types the text like a user where the test keyboard can (plain ASCII); other characters
-// (the euro sign) are put in as if pasted.
-inline void Put(QLineEdit* field, const QString& text) {
-    bool ascii = true;
-    for (const QChar c : text) ascii = ascii && c.unicode() < 128;
-    if (ascii) {
-        TypeInto(field, text);
-    } else {
-        field->setFocus();
-        field->setText(text);
-    }
 }
 
 inline std::vector<QString> Texts(const std::vector<QLineEdit*>& fields) {

@@ -45,9 +45,9 @@ private:
     QPushButton* calculate_ = nullptr;
 
     void Enter(const QString& amount, const QString& instalment, const QString& term) {
-        Put(amount_, amount);
-        Put(instalment_, instalment);
-        Put(term_, term);
+        TypeInto(amount_, amount);
+        TypeInto(instalment_, instalment);
+        TypeInto(term_, term);
     }
 
 private slots:

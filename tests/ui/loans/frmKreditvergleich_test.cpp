@@ -42,10 +42,10 @@ private:
         return texts;
     }
     void Offer(int offer, const QString& amount, const QString& term, const QString& rate, const QString& fee) {
-        Put(Cell(offer, 0), amount);
-        Put(Cell(offer, 1), term);
-        Put(Cell(offer, 2), rate);
-        Put(Cell(offer, 3), fee);
+        TypeInto(Cell(offer, 0), amount);
+        TypeInto(Cell(offer, 1), term);
+        TypeInto(Cell(offer, 2), rate);
+        TypeInto(Cell(offer, 3), fee);
     }
 
 private slots:
@@ -98,7 +98,7 @@ private slots:
 
     void workedExampleOfOfferThree() {
         BoxRecorder boxes;
-        Put(Field(22), QStringLiteral("1"));
+        TypeInto(Field(22), QStringLiteral("1"));
         for (int press = 0; press < 2; ++press) {  // the second press gives the same results
             Click(Button(2));
             QCOMPARE(boxes.count(), 0);
@@ -178,7 +178,7 @@ private slots:
         QFETCH(QString, fee);
         QFETCH(QString, message);
         BoxRecorder boxes;
-        Put(Field(22), QStringLiteral("1"));
+        TypeInto(Field(22), QStringLiteral("1"));
         Click(Button(2));
         const auto before = Outputs(2);
         QCOMPARE(before.back(), QStringLiteral("661,39 €"));
@@ -226,7 +226,7 @@ private slots:
 
     void returnHidesAndKeepsEverything() {
         BoxRecorder boxes;
-        Put(Field(22), QStringLiteral("1"));
+        TypeInto(Field(22), QStringLiteral("1"));
         Click(Button(2));
         Click(Find<QPushButton>(window_, QStringLiteral("Befehl2")));
         QVERIFY(!window_->isVisible());

@@ -36,9 +36,9 @@ private:
     QPushButton* calculate_ = nullptr;
 
     void Enter(const QString& amount, const QString& rate, const QString& instalment) {
-        Put(amount_, amount);
+        TypeInto(amount_, amount);
         rate_->setEditText(rate);
-        Put(instalment_, instalment);
+        TypeInto(instalment_, instalment);
     }
     std::vector<QString> Outputs() const { return Texts({years_, months_, total_}); }
     // A first successful calculation, so that a refusal can be seen to leave outputs alone.
