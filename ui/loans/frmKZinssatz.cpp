@@ -25,7 +25,7 @@ using loans::Place;
 namespace {
 const QString kTitle = QStringLiteral("Kredit-Zinssatz Fehlernachricht");
 const QString kNotNumeric = QStringLiteral("Eingegebene Daten sind nicht numerisch.");
-const QString kTooLarge = QStringLiteral("Eingegebene Zahl ist zu groß.");
+const QString kTooLarge = QStringLiteral("Eine eingegebene Zahl ist zu groß.");
 const QString kOpeningHint = QStringLiteral(
     "Um sinnvolle Werte für den zu berechnenden Zinssatz zu erhalten, gelten bei der Dateneingabe gewisse "
     "Einschränkungen. Hinweise beachten !");

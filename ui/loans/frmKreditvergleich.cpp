@@ -25,7 +25,7 @@ const QString kTitle = QStringLiteral("Kredit Fehlernachricht");
 const QString kNotNumeric = QStringLiteral(
     "Eingegebene Daten sind nicht numerisch. oder es wurden nicht alle erforderlichen daten eingegeben.");
 const QString kRateZero = QStringLiteral("Nominaler Jahreszinssatz muß >0 sein.");
-const QString kTooLarge = QStringLiteral("Eingegebene Zahl ist zu groß.");
+const QString kTooLarge = QStringLiteral("Eine eingegebene Zahl ist zu groß.");
 
 // Rows of the columns (twips from the top of a frame): the button, four inputs, the
 // "Ausgabewerte" caption, five outputs.

@@ -26,7 +26,7 @@ using loans::Place;
 namespace {
 const QString kTitle = QStringLiteral("Kredit-Laufzeit Fehlernachricht");
 const QString kNotNumeric = QStringLiteral("Eingegebene Daten sind nicht numerisch.");
-const QString kTooLarge = QStringLiteral("Eingegebene Zahl ist zu groß.");
+const QString kTooLarge = QStringLiteral("Eine eingegebene Zahl ist zu groß.");
 const QString kNoTerm = QStringLiteral("Mit diesen Eingaben läßt sich keine Laufzeit berechnen.");
 const QString kTooLow = QStringLiteral(" Rate zu gering -->(kleiner als monatliche Zinsbelastung) --> keine Tilgung");
 

@@ -166,7 +166,7 @@ private slots:
         QTest::newRow("instalment empty") << "10000" << "" << "60" << kNotNumeric;
         QTest::newRow("term blank") << "10000" << "200" << "  " << kNotNumeric;
         QTest::newRow("term with a letter") << "10000" << "200" << "6x" << kNotNumeric;
-        QTest::newRow("amount beyond currency") << "1e308" << "200" << "60" << QStringLiteral("Eingegebene Zahl ist zu groß.");
+        QTest::newRow("amount beyond currency") << "1e308" << "200" << "60" << QStringLiteral("Eine eingegebene Zahl ist zu groß.");
     }
     void nonNumericInputIsRefusedWithAMessage() {
         QFETCH(QString, amount);

@@ -170,7 +170,7 @@ private slots:
         QTest::newRow("zero term with zero rate") << "0" << "0" << "1" << kNotNumeric;
         QTest::newRow("fee empty") << "36" << "11" << "" << kNotNumeric;
         QTest::newRow("rate letters") << "36" << "elf" << "1" << kNotNumeric;
-        QTest::newRow("term beyond currency") << "1e308" << "11" << "1" << QStringLiteral("Eingegebene Zahl ist zu groß.");
+        QTest::newRow("term beyond currency") << "1e308" << "11" << "1" << QStringLiteral("Eine eingegebene Zahl ist zu groß.");
     }
     void refusalsLeaveTheOutputs() {
         QFETCH(QString, term);

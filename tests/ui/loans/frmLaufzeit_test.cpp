@@ -126,8 +126,8 @@ private slots:
         QTest::newRow("instalment blank") << "10000" << "6" << "   " << kNotNumeric;
         QTest::newRow("rate letters") << "10000" << "x" << "200" << kNotNumeric;
         QTest::newRow("rate empty") << "10000" << "" << "200" << kNotNumeric;
-        QTest::newRow("amount beyond currency") << "1e308" << "6" << "200" << QStringLiteral("Eingegebene Zahl ist zu groß.");
-        QTest::newRow("rate beyond currency") << "10000" << "1e300" << "200" << QStringLiteral("Eingegebene Zahl ist zu groß.");
+        QTest::newRow("amount beyond currency") << "1e308" << "6" << "200" << QStringLiteral("Eine eingegebene Zahl ist zu groß.");
+        QTest::newRow("rate beyond currency") << "10000" << "1e300" << "200" << QStringLiteral("Eine eingegebene Zahl ist zu groß.");
         QTest::newRow("negative amount")
             << "-10000" << "6" << "200" << QStringLiteral("Mit diesen Eingaben läßt sich keine Laufzeit berechnen.");
         QTest::newRow("rate -1200 %")
