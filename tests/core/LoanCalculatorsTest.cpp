@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -280,6 +281,41 @@ TEST(LoanRate, AStarvedSearchSaysNotConverged) {
     const auto r = FindLoanRate({10000, 200, 60, PaymentTiming::EndOfMonth}, settings);
     EXPECT_EQ(r.status, LoanRateStatus::NotConverged);
     EXPECT_EQ(r.annualPercent, 0.0);
+}
+
+// Every input that passes the limits is either solved within fifty evaluations, with a rate
+// that balances the amount, or (payments at the beginning, R >= K) has no rate at all.
+TEST(LoanRate, RandomPlausibleInputsConvergeWithinFiftyEvaluations) {
+    std::mt19937_64 random(4711);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    auto currency = [](double v) { return std::nearbyint(v * 10000.0) / 10000.0; };
+    int searched = 0;
+    for (int c = 0; c < 20000; ++c) {
+        LoanRateInputs in;
+        in.amount = currency(std::pow(10.0, -2.0 + unit(random) * 16.9));
+        in.months = std::max(0.0001, currency(std::pow(10.0, -4.0 + unit(random) * 6.6)));
+        const double f = c % 3 == 0 ? std::pow(10.0, -15.0 * unit(random)) : unit(random);
+        in.instalment = currency(in.amount / in.months * (1.0 + f));
+        in.timing = c % 2 ? PaymentTiming::BeginningOfMonth : PaymentTiming::EndOfMonth;
+        const LoanRateResult r = FindLoanRate(in);
+        if (r.status == LoanRateStatus::InstalmentBelowHalfPercent || r.status == LoanRateStatus::PaymentsNotAboveAmount ||
+            r.status == LoanRateStatus::PaymentsTooLarge)
+            continue;
+        ++searched;
+        const RateCase described{in.amount, in.instalment, in.months, c % 2 == 1};
+        ASSERT_LE(r.iterations, 50) << Describe(described);
+        if (r.status == LoanRateStatus::NoSolution) {
+            ASSERT_EQ(in.timing, PaymentTiming::BeginningOfMonth) << Describe(described);
+            ASSERT_GE(in.instalment, in.amount) << Describe(described);
+            continue;
+        }
+        ASSERT_EQ(r.status, LoanRateStatus::Ok) << Describe(described);
+        ASSERT_GT(r.monthlyRate, 0.0) << Describe(described);
+        ASSERT_TRUE(std::isfinite(r.annualPercent)) << Describe(described);
+        const double pv = InstalmentPresentValue(in.instalment, r.monthlyRate, in.months, in.timing);
+        ASSERT_NEAR(pv, in.amount, 1e-12 * in.amount) << Describe(described);
+    }
+    EXPECT_GT(searched, 10000);
 }
 
 TEST(LoanRate, NearlyInterestFreeLoansResolveTinyRates) {
