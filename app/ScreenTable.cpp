@@ -2,6 +2,9 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/loans/frmKZinssatz.h"
+#include "ui/loans/frmKreditvergleich.h"
+#include "ui/loans/frmLaufzeit.h"
 #include "ui/misc/frmKugel1.h"
 #include "ui/misc/frmRente.h"
 #include "ui/misc/frmVielfach.h"
@@ -44,6 +47,9 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::frmScrollBars, Make<frmScrollBars>()},
         {ScreenId::frmCallDlls, Make<frmCallDlls>()},
         {ScreenId::frmMenus, Make<frmMenus>()},
+        {ScreenId::frmLaufzeit, Make<frmLaufzeit>()},
+        {ScreenId::frmKZinssatz, Make<frmKZinssatz>()},
+        {ScreenId::frmKreditvergleich, Make<frmKreditvergleich>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
