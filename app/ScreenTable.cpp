@@ -4,6 +4,9 @@
 #include "ui/common/ScreenSlots.h"
 #include "ui/misc/frmKugel1.h"
 #include "ui/misc/frmZinssatz.h"
+#include "ui/savings/frmBuschatz.h"
+#include "ui/savings/frmExtra.h"
+#include "ui/savings/frmSSumme.h"
 #include "ui/tools/frmHinweis.h"
 
 namespace zolt {
@@ -24,6 +27,9 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::frmZinssatz, Make<frmZinssatz>()},
         {ScreenId::frmKugel1, Make<frmKugel1>()},
         {ScreenId::frmHinweis, Make<frmHinweis>()},
+        {ScreenId::frmBuschatz, Make<frmBuschatz>()},
+        {ScreenId::frmExtra, Make<frmExtra>()},
+        {ScreenId::frmSSumme, Make<frmSSumme>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
