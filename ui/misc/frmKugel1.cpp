@@ -195,7 +195,6 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(8.25);
     Liste1->setFont(fixed);
-    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);
     Liste1->setUniformItemSizes(true);
 
     pause_ = new QTimer(this);
@@ -210,7 +209,7 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
 
 void frmKugel1::Form_Load() {
     CenterOnDesktop(this);
-    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);
+    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);  // the list is 1920 twips high
     HBildlauf1->setRange(0, 10);
     HBildlauf1->setPageStep(2);
     HBildlauf1->setSingleStep(1);
