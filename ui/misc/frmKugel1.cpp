@@ -172,6 +172,21 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
         Bezeichnung1[k] = label;
     }
 
+    // Decoration of the ball frame: a box around the row of balls, an empty label and three
+    // rules beneath it. Kept under their names; they do nothing.
+    auto* box = new QFrame(Rahmen1);
+    box->setObjectName(QStringLiteral("Figur2"));
+    box->setFrameShape(QFrame::Box);
+    PlaceTwips(box, 180, 360, 5250, 930);
+    box->lower();
+    MakeLabel(QStringLiteral("Bezeichnung2"), QString(), Rahmen1)->hide();
+    for (int i = 1; i <= 3; ++i) {
+        auto* rule = new QFrame(Rahmen1);
+        rule->setObjectName(QStringLiteral("Linie%1").arg(i));
+        rule->setFrameShape(QFrame::HLine);
+        PlaceTwips(rule, 180, 1290 + i * 30, 5250, 15);
+    }
+
     Bezeichnung3 = MakeLabel(QStringLiteral("Bezeichnung3"), QStringLiteral("Computertips in Listenform"), this);
     PlaceTwips(Bezeichnung3, 3300, 1740, 5610, 255);
     Liste1 = new QListWidget(this);
@@ -180,7 +195,6 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(8.25);
     Liste1->setFont(fixed);
-    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);
     Liste1->setUniformItemSizes(true);
 
     pause_ = new QTimer(this);
@@ -195,7 +209,7 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
 
 void frmKugel1::Form_Load() {
     CenterOnDesktop(this);
-    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);
+    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);  // the list is 1920 twips high
     HBildlauf1->setRange(0, 10);
     HBildlauf1->setPageStep(2);
     HBildlauf1->setSingleStep(1);

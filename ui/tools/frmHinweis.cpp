@@ -43,7 +43,7 @@ frmHinweis::frmHinweis(ScreenSlots& screens, QWidget* parent) : QWidget(parent),
     setObjectName(QStringLiteral("frmHinweis"));
     setWindowTitle(QStringLiteral("Hinweis"));
     setFont(DialogFont());
-    SetClientTwips(this, 10500, 6120);
+    SetClientTwips(this, 11520, 6780);
 
     Liste1 = new QListWidget(this);
     Liste1->setObjectName(QStringLiteral("Liste1"));
@@ -52,11 +52,11 @@ frmHinweis::frmHinweis(ScreenSlots& screens, QWidget* parent) : QWidget(parent),
     notes.setPointSizeF(9.75);
     notes.setStyleHint(QFont::Serif);
     Liste1->setFont(notes);
-    PlaceTwips(Liste1, 120, 120, 10260, 5220);
+    PlaceTwips(Liste1, 120, 120, 11280, 5940);
 
     Befehl1 = new QPushButton(QStringLiteral("Zurück"), this);
     Befehl1->setObjectName(QStringLiteral("Befehl1"));
-    PlaceTwips(Befehl1, 4230, 5520, 2040, 420);
+    PlaceTwips(Befehl1, 4740, 6210, 2040, 420);
     connect(Befehl1, &QPushButton::clicked, this, &frmHinweis::Befehl1_Click);
 
     // The donation label is not created: the program has no donation address.

@@ -71,6 +71,7 @@ private slots:
     void drawsValidTipsAndStops();
     void stopCompletesTipInProgress();
     void startAgainBeginsNewList();
+    void delayChangeAppliesToNextPause();
     void sequenceEndsAtTipLimit();
     void closingWhileDrawing_data();
     void closingWhileDrawing();
@@ -246,6 +247,20 @@ void frmKugel1Test::startAgainBeginsNewList() {
     QTRY_VERIFY(!picker_->IsDrawing());
     QVERIFY(Parse(List()->item(0)->text()));
     QCOMPARE(Parse(List()->item(0)->text())->count, 1);
+}
+
+void frmKugel1Test::delayChangeAppliesToNextPause() {
+    // At 1 s a tip takes 7 s. Turned down to 0 during the first pause, the pause in progress
+    // ends as it was set and every later one passes at once.
+    SetDelay(10);
+    Click(Button("Befehl1"));
+    QTest::qWait(100);
+    QCOMPARE(List()->count(), 0);
+    SetDelay(0);
+    QCOMPARE(Find<QLabel>(picker_, QStringLiteral("Bezeichnung8"))->text(), QStringLiteral("0,0 Sek"));
+    QTRY_VERIFY_WITH_TIMEOUT(List()->count() >= 3, 4000);
+    Click(Button("Befehl1"));
+    QTRY_VERIFY(!picker_->IsDrawing());
 }
 
 void frmKugel1Test::sequenceEndsAtTipLimit() {

@@ -32,6 +32,7 @@ private slots:
     void refusedInputs_data();
     void refusedInputs();
     void returnHidesAndKeepsEntries();
+    void activationPutsFocusIntoStartCapital();
 
 private:
     void Compute(const QString& start, const QString& end, const QString& years);
@@ -182,6 +183,21 @@ void frmZinssatzTest::returnHidesAndKeepsEntries() {
     QVERIFY(screen_->isVisible());
     QCOMPARE(Result(), QStringLiteral("4,88"));
     QCOMPARE(Find<QLineEdit>(screen_, QStringLiteral("Text2"))->text(), QStringLiteral("1.100"));
+}
+
+void frmZinssatzTest::activationPutsFocusIntoStartCapital() {
+    auto* start = Find<QLineEdit>(screen_, QStringLiteral("Text1"));
+    auto* years = Find<QLineEdit>(screen_, QStringLiteral("Text3"));
+    QVERIFY(QTest::qWaitForWindowActive(screen_));
+    QTRY_COMPARE(QApplication::focusWidget(), start);
+    years->setFocus();
+    QCOMPARE(QApplication::focusWidget(), years);
+    QWidget* menu = screens_->Get(ScreenId::frmZoltauswahl);
+    menu->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    Click(Find(menu, QStringLiteral("Befehl4")));  // back to the same screen
+    QVERIFY(QTest::qWaitForWindowActive(screen_));
+    QTRY_COMPARE(QApplication::focusWidget(), start);
 }
 
 QTEST_MAIN(frmZinssatzTest)
