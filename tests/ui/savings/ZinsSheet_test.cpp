@@ -941,24 +941,22 @@ private slots:
 
     void otherScreensOpenFromTheMenu() {
         Sheet sheet;
-        // The tools are registered by their own units; stand-ins show that the menu asks for them.
-        for (const ScreenId id : {ScreenId::frmKalender, ScreenId::Calculator, ScreenId::frmCallDlls}) {
-            sheet.screens.Register(id, [id](ScreenSlots&) {
-                auto* stand = new QWidget;
-                stand->setObjectName(QStringLiteral("stand-in %1").arg(static_cast<int>(id)));
-                return stand;
-            });
-        }
         const struct {
             const char* item;
             ScreenId id;
-        } items[] = {{"mnuOptTag", ScreenId::frmKalender}, {"mnuOptTr", ScreenId::Calculator},
-                     {"mnuSYS", ScreenId::frmCallDlls}};
+            const char* screen;
+        } items[] = {{"mnuOptTag", ScreenId::frmKalender, "frmKalender"},
+                     {"mnuOptTr", ScreenId::Calculator, "Calculator"},
+                     {"mnuSYS", ScreenId::frmCallDlls, "frmCallDlls"}};
         for (const auto& item : items) {
             QVERIFY(!sheet.screens.Get(item.id));
             sheet.action(QString::fromUtf8(item.item))->trigger();
-            QVERIFY(sheet.screens.Get(item.id));
-            QVERIFY(sheet.screens.Get(item.id)->isVisible());
+            QWidget* opened = sheet.screens.Get(item.id);
+            QVERIFY(opened);
+            QCOMPARE(opened->objectName(), QString::fromUtf8(item.screen));
+            QVERIFY(opened->isVisible());
+            sheet.action(QString::fromUtf8(item.item))->trigger();  // the same instance again
+            QCOMPARE(sheet.screens.Get(item.id), opened);
         }
         QVERIFY(sheet.window->isVisible());
     }
