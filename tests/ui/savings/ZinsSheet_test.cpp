@@ -882,6 +882,29 @@ private slots:
         QCOMPARE(grid->CellText(0, 0), QStringLiteral("\r\nJahre"));
     }
 
+    // While the grid takes a new table or plan, the pointer is the hourglass; afterwards it is not.
+    void hourglassWhileComputing() {
+        Sheet sheet;
+        BoxRecorder boxes;
+        QList<Qt::CursorShape> seen;
+        const auto note = [&seen] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            seen << (cursor ? cursor->shape() : Qt::ArrowCursor);
+        };
+        connect(sheet.grid()->model(), &QAbstractItemModel::modelReset, this, note);
+        sheet.table("1000", "1", "10", 0, 2);
+        QVERIFY(!seen.isEmpty());
+        QVERIFY(std::all_of(seen.begin(), seen.end(), [](Qt::CursorShape shape) { return shape == Qt::WaitCursor; }));
+        QVERIFY(!QApplication::overrideCursor());
+
+        seen.clear();
+        sheet.doubleClickCell(21, 10);  // 2 % over 10 years: a plan of 10 rows
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(!seen.isEmpty());
+        QVERIFY(std::all_of(seen.begin(), seen.end(), [](Qt::CursorShape shape) { return shape == Qt::WaitCursor; }));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void informationBoxes() {
         Sheet sheet;
         BoxRecorder boxes;
