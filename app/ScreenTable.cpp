@@ -2,6 +2,7 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/loans/LoanSheet.h"
 
 namespace zolt {
 
@@ -18,6 +19,7 @@ void RegisterScreens(ScreenSlots& screens) {
         ScreenSlots::Factory factory;
     } table[] = {
         {ScreenId::frmZoltauswahl, Make<frmZoltauswahl>()},
+        {ScreenId::LoanSheet, Make<LoanSheet>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }
