@@ -1,0 +1,662 @@
+#include "ui/common/SheetGrid.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/common/Layout.h"
+#include "ui/common/QtText.h"
+
+namespace zolt {
+
+namespace {
+
+constexpr int kDefaultColWidth = 960;   // twips
+constexpr int kDefaultRowHeight = 240;  // twips
+
+Qt::Alignment ToQtAlignment(int alignment) {
+    switch (alignment) {
+        case kGridAlignRight: return Qt::AlignRight | Qt::AlignVCenter;
+        case kGridAlignCenter: return Qt::AlignCenter;
+        default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+// The grid keeps texts as they were set ("\r\n" between lines); the view wants "\n".
+QString DisplayText(QString text) {
+    if (text.contains(QLatin1Char('\r'))) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    return text;
+}
+
+}  // namespace
+
+// =====================================================================================
+// Model
+
+SheetGridModel::SheetGridModel(QObject* parent) : QAbstractTableModel(parent) {
+    colAlignment_.assign(static_cast<std::size_t>(cols_), kGridAlignLeft);
+    fixedAlignment_.assign(static_cast<std::size_t>(cols_), kGridAlignLeft);
+}
+
+int SheetGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ - 1; }
+
+int SheetGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_ - 1; }
+
+QVariant SheetGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = index.row() + 1;
+    const int col = index.column() + 1;
+    switch (role) {
+        case Qt::DisplayRole: return DisplayText(CellText(row, col));
+        case kRawTextRole: return CellText(row, col);
+        case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(ColAlignment(col)));
+        case Qt::DecorationRole: {
+            const QPixmap picture = Picture(row, col);
+            if (picture.isNull()) return {};
+            return picture;
+        }
+        default: return {};
+    }
+}
+
+QVariant SheetGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const bool across = orientation == Qt::Horizontal;
+    if (section < 0 || section >= (across ? cols_ - 1 : rows_ - 1)) return {};
+    const int row = across ? 0 : section + 1;
+    const int col = across ? section + 1 : 0;
+    switch (role) {
+        case Qt::DisplayRole: return DisplayText(CellText(row, col));
+        case kRawTextRole: return CellText(row, col);
+        case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(FixedAlignment(col)));
+        case Qt::DecorationRole: {
+            const QPixmap picture = Picture(row, col);
+            if (picture.isNull()) return {};
+            return picture;
+        }
+        default: return {};
+    }
+}
+
+Qt::ItemFlags SheetGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+SheetGridModel::Rect SheetGridModel::Clip(Rect area) const {
+    area.row1 = std::max(area.row1, 0);
+    area.col1 = std::max(area.col1, 0);
+    area.row2 = std::min(area.row2, rows_ - 1);
+    area.col2 = std::min(area.col2, cols_ - 1);
+    return area;
+}
+
+void SheetGridModel::SetSize(int rows, int cols) {
+    rows = std::max(rows, 2);
+    cols = std::max(cols, 2);
+    if (rows == rows_ && cols == cols_) return;
+    beginResetModel();
+    const bool shrinks = rows < rows_ || cols < cols_;
+    rows_ = rows;
+    cols_ = cols;
+    colAlignment_.resize(static_cast<std::size_t>(cols_), kGridAlignLeft);
+    fixedAlignment_.resize(static_cast<std::size_t>(cols_), kGridAlignLeft);
+    if (shrinks) {
+        // What falls outside is gone, as if the rows and columns had been deleted.
+        for (auto it = texts_.begin(); it != texts_.end();) {
+            const int row = static_cast<int>(it.key() >> 32);
+            const int col = static_cast<int>(it.key() & 0xffffffffu);
+            it = (row >= rows_ || col >= cols_) ? texts_.erase(it) : std::next(it);
+        }
+        for (auto it = pictures_.begin(); it != pictures_.end();) {
+            const int row = static_cast<int>(it.key() >> 32);
+            const int col = static_cast<int>(it.key() & 0xffffffffu);
+            it = (row >= rows_ || col >= cols_) ? pictures_.erase(it) : std::next(it);
+        }
+        for (Layer& layer : layers_) {
+            layer.area.row2 = std::min(layer.area.row2, rows_ - 1);
+            layer.area.col2 = std::min(layer.area.col2, cols_ - 1);
+        }
+        std::erase_if(layers_, [](const Layer& layer) { return layer.area.Empty(); });
+    }
+    endResetModel();
+    emit cornerChanged();
+}
+
+QString SheetGridModel::LayerText(const Layer& layer, int row, int col) const {
+    if (layer.source) return layer.source(row, col);
+    if (layer.numbers.values) {
+        const std::size_t index = layer.numbers.offset +
+                                  static_cast<std::size_t>(row - layer.area.row1) * layer.numbers.stride +
+                                  static_cast<std::size_t>(col - layer.area.col1);
+        return ToQ(FormatNumber((*layer.numbers.values)[index], layer.numbers.mask, region_));
+    }
+    return layer.fill;
+}
+
+QString SheetGridModel::CellText(int row, int col) const {
+    if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return {};
+    const auto it = texts_.constFind(Key(row, col));
+    if (it != texts_.constEnd()) return *it;
+    for (auto layer = layers_.rbegin(); layer != layers_.rend(); ++layer) {
+        if (layer->area.Contains(row, col)) return LayerText(*layer, row, col);
+    }
+    return {};
+}
+
+void SheetGridModel::NotifyRect(const Rect& area) {
+    const Rect clipped = Clip(area);
+    if (clipped.Empty()) return;
+    if (clipped.row2 >= 1 && clipped.col2 >= 1) {
+        emit dataChanged(index(std::max(clipped.row1, 1) - 1, std::max(clipped.col1, 1) - 1),
+                         index(clipped.row2 - 1, clipped.col2 - 1));
+    }
+    if (clipped.row1 == 0 && clipped.col2 >= 1) {
+        emit headerDataChanged(Qt::Horizontal, std::max(clipped.col1, 1) - 1, clipped.col2 - 1);
+    }
+    if (clipped.col1 == 0 && clipped.row2 >= 1) {
+        emit headerDataChanged(Qt::Vertical, std::max(clipped.row1, 1) - 1, clipped.row2 - 1);
+    }
+    if (clipped.Contains(0, 0)) emit cornerChanged();
+}
+
+void SheetGridModel::SetCellText(int row, int col, const QString& text) {
+    if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
+    texts_.insert(Key(row, col), text);
+    NotifyRect({row, col, row, col});
+}
+
+void SheetGridModel::DropCoveredTexts(const Rect& area) {
+    for (auto it = texts_.begin(); it != texts_.end();) {
+        const int row = static_cast<int>(it.key() >> 32);
+        const int col = static_cast<int>(it.key() & 0xffffffffu);
+        it = area.Contains(row, col) ? texts_.erase(it) : std::next(it);
+    }
+}
+
+void SheetGridModel::AddLayer(Layer layer) {
+    DropCoveredTexts(layer.area);
+    const Rect area = layer.area;
+    std::erase_if(layers_, [&](const Layer& old) { return old.area.Inside(area); });
+    // An empty fill over body cells that nothing else covers changes nothing.
+    const bool emptyFill = !layer.source && !layer.numbers.values && layer.fill.isEmpty();
+    const bool intersects = std::any_of(layers_.begin(), layers_.end(), [&](const Layer& old) {
+        return !(old.area.row2 < area.row1 || old.area.row1 > area.row2 || old.area.col2 < area.col1 ||
+                 old.area.col1 > area.col2);
+    });
+    if (!emptyFill || intersects) layers_.push_back(std::move(layer));
+    NotifyRect(area);
+}
+
+void SheetGridModel::FillRect(int row1, int col1, int row2, int col2, const QString& text) {
+    Rect area = Clip({std::min(row1, row2), std::min(col1, col2), std::max(row1, row2), std::max(col1, col2)});
+    if (area.Empty()) return;
+    Layer layer;
+    layer.area = area;
+    layer.fill = text;
+    AddLayer(std::move(layer));
+}
+
+void SheetGridModel::SetNumbers(int firstRow, int firstCol, NumberMatrix matrix) {
+    if (!matrix.values || matrix.rows <= 0 || matrix.cols <= 0 || firstRow < 0 || firstCol < 0) return;
+    // Refuse a matrix that would read beyond its vector.
+    const std::size_t last = matrix.offset + static_cast<std::size_t>(matrix.rows - 1) * matrix.stride +
+                             static_cast<std::size_t>(matrix.cols);
+    if (last > matrix.values->size() || (matrix.rows > 1 && matrix.stride < static_cast<std::size_t>(matrix.cols))) {
+        return;
+    }
+    Layer layer;
+    layer.area = {firstRow, firstCol, firstRow + matrix.rows - 1, firstCol + matrix.cols - 1};
+    layer.numbers = std::move(matrix);
+    AddLayer(std::move(layer));
+}
+
+void SheetGridModel::SetTextSource(int firstRow, int firstCol, int rows, int cols, CellTextFn source) {
+    if (!source || rows <= 0 || cols <= 0 || firstRow < 0 || firstCol < 0) return;
+    Layer layer;
+    layer.area = {firstRow, firstCol, firstRow + rows - 1, firstCol + cols - 1};
+    layer.source = std::move(source);
+    AddLayer(std::move(layer));
+}
+
+int SheetGridModel::ColAlignment(int col) const {
+    if (col < 0 || col >= cols_) return kGridAlignLeft;
+    return colAlignment_[static_cast<std::size_t>(col)];
+}
+
+int SheetGridModel::FixedAlignment(int col) const {
+    if (col < 0 || col >= cols_) return kGridAlignLeft;
+    return fixedAlignment_[static_cast<std::size_t>(col)];
+}
+
+void SheetGridModel::SetColAlignment(int firstCol, int lastCol, int alignment) {
+    firstCol = std::max(firstCol, 0);
+    lastCol = std::min(lastCol, cols_ - 1);
+    if (lastCol < firstCol) return;
+    std::fill(colAlignment_.begin() + firstCol, colAlignment_.begin() + lastCol + 1, alignment);
+    NotifyRect({1, firstCol, rows_ - 1, lastCol});
+}
+
+void SheetGridModel::SetFixedAlignment(int firstCol, int lastCol, int alignment) {
+    firstCol = std::max(firstCol, 0);
+    lastCol = std::min(lastCol, cols_ - 1);
+    if (lastCol < firstCol) return;
+    std::fill(fixedAlignment_.begin() + firstCol, fixedAlignment_.begin() + lastCol + 1, alignment);
+    NotifyRect({0, firstCol, 0, lastCol});
+    if (firstCol == 0) NotifyRect({1, 0, rows_ - 1, 0});
+}
+
+QPixmap SheetGridModel::Picture(int row, int col) const { return pictures_.value(Key(row, col)); }
+
+void SheetGridModel::SetPicture(int row, int col, const QPixmap& picture) {
+    if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
+    if (picture.isNull()) {
+        pictures_.remove(Key(row, col));
+    } else {
+        pictures_.insert(Key(row, col), picture);
+    }
+    NotifyRect({row, col, row, col});
+}
+
+// =====================================================================================
+// View
+
+SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGridModel(this)) {
+    setModel(model_);
+    setFont(DialogFont());
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    setTextElideMode(Qt::ElideNone);
+
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(0);
+        header->setHighlightSections(false);
+        header->setTextElideMode(Qt::ElideNone);
+        header->setSectionsClickable(true);
+    }
+    horizontalHeader()->setStretchLastSection(false);
+
+    colWidth_.assign(static_cast<std::size_t>(Cols()), kDefaultColWidth);
+    rowHeight_.assign(static_cast<std::size_t>(Rows()), kDefaultRowHeight);
+    ApplyGeometry();
+
+    // The view's corner button is the grid's top-left cell; it draws the cell's picture and text.
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_) corner_->installEventFilter(this);
+    connect(model_, &SheetGridModel::cornerChanged, this, [this] {
+        if (corner_) corner_->update();
+    });
+
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        emit cellClicked(index.row() + 1, index.column() + 1);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        emit cellDoubleClicked(index.row() + 1, index.column() + 1);
+    });
+    SetHighLight(true);
+    SetScrollBars(kScrollBoth);
+}
+
+void SheetGrid::SetRows(int rows) {
+    const int old = Rows();
+    model_->SetSize(rows, Cols());
+    rowHeight_.resize(static_cast<std::size_t>(Rows()), old >= 2 ? rowHeight_[static_cast<std::size_t>(old - 1)]
+                                                                 : kDefaultRowHeight);
+    row_ = std::min(row_, Rows() - 1);
+    ApplyGeometry();
+}
+
+void SheetGrid::SetCols(int cols) {
+    const int old = Cols();
+    model_->SetSize(Rows(), cols);
+    colWidth_.resize(static_cast<std::size_t>(Cols()), old >= 2 ? colWidth_[static_cast<std::size_t>(old - 1)]
+                                                                : kDefaultColWidth);
+    col_ = std::min(col_, Cols() - 1);
+    ApplyGeometry();
+}
+
+int SheetGrid::WidthTwips() const { return static_cast<int>(Twips(width())); }
+int SheetGrid::HeightTwips() const { return static_cast<int>(Twips(height())); }
+void SheetGrid::SetWidthTwips(int twips) { resize(std::max(Px(twips), 0), height()); }
+void SheetGrid::SetHeightTwips(int twips) { resize(width(), std::max(Px(twips), 0)); }
+
+int SheetGrid::ColWidth(int col) const {
+    if (col < 0 || col >= Cols()) return 0;
+    return colWidth_[static_cast<std::size_t>(col)];
+}
+
+int SheetGrid::RowHeight(int row) const {
+    if (row < 0 || row >= Rows()) return 0;
+    return rowHeight_[static_cast<std::size_t>(row)];
+}
+
+void SheetGrid::SetColWidth(int col, int twips) { SetColWidths(col, col, twips); }
+void SheetGrid::SetRowHeight(int row, int twips) { SetRowHeights(row, row, twips); }
+
+void SheetGrid::SetColWidths(int firstCol, int lastCol, int twips) {
+    firstCol = std::max(firstCol, 0);
+    lastCol = std::min(lastCol, Cols() - 1);
+    if (lastCol < firstCol) return;
+    std::fill(colWidth_.begin() + firstCol, colWidth_.begin() + lastCol + 1, std::max(twips, 0));
+    ApplyColWidths(firstCol, lastCol);
+}
+
+void SheetGrid::SetRowHeights(int firstRow, int lastRow, int twips) {
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, Rows() - 1);
+    if (lastRow < firstRow) return;
+    std::fill(rowHeight_.begin() + firstRow, rowHeight_.begin() + lastRow + 1, std::max(twips, 0));
+    ApplyRowHeights(firstRow, lastRow);
+}
+
+// Sizes in twips are the grid's own; the headers get them in pixels. A range that covers
+// every body section with one size becomes the header's default size, one call instead of
+// thousands.
+void SheetGrid::ApplyColWidths(int firstCol, int lastCol) {
+    if (firstCol == 0) verticalHeader()->setFixedWidth(Px(colWidth_[0]));
+    firstCol = std::max(firstCol, 1);
+    if (lastCol < firstCol) return;
+    QHeaderView* header = horizontalHeader();
+    const int width = colWidth_[static_cast<std::size_t>(firstCol)];
+    const bool uniform = firstCol == 1 && lastCol == Cols() - 1 &&
+                         std::all_of(colWidth_.begin() + 1, colWidth_.end(), [&](int w) { return w == width; });
+    if (uniform) {
+        header->setDefaultSectionSize(Px(width));
+        return;
+    }
+    for (int col = firstCol; col <= lastCol; ++col) {
+        header->resizeSection(col - 1, Px(colWidth_[static_cast<std::size_t>(col)]));
+    }
+}
+
+void SheetGrid::ApplyRowHeights(int firstRow, int lastRow) {
+    if (firstRow == 0) horizontalHeader()->setFixedHeight(Px(rowHeight_[0]));
+    firstRow = std::max(firstRow, 1);
+    if (lastRow < firstRow) return;
+    QHeaderView* header = verticalHeader();
+    const int height = rowHeight_[static_cast<std::size_t>(firstRow)];
+    const bool uniform = firstRow == 1 && lastRow == Rows() - 1 &&
+                         std::all_of(rowHeight_.begin() + 1, rowHeight_.end(), [&](int h) { return h == height; });
+    if (uniform) {
+        header->setDefaultSectionSize(Px(height));
+        return;
+    }
+    for (int row = firstRow; row <= lastRow; ++row) {
+        header->resizeSection(row - 1, Px(rowHeight_[static_cast<std::size_t>(row)]));
+    }
+}
+
+// After the model changed its size the headers start from their default sizes again.
+void SheetGrid::ApplyGeometry() {
+    verticalHeader()->setFixedWidth(Px(colWidth_[0]));
+    horizontalHeader()->setFixedHeight(Px(rowHeight_[0]));
+    if (Cols() > 1) {
+        const int width = colWidth_[1];
+        horizontalHeader()->setDefaultSectionSize(Px(width));
+        for (int col = 2; col < Cols(); ++col) {
+            const int w = colWidth_[static_cast<std::size_t>(col)];
+            if (w != width) horizontalHeader()->resizeSection(col - 1, Px(w));
+        }
+    }
+    if (Rows() > 1) {
+        const int height = rowHeight_[1];
+        verticalHeader()->setDefaultSectionSize(Px(height));
+        for (int row = 2; row < Rows(); ++row) {
+            const int h = rowHeight_[static_cast<std::size_t>(row)];
+            if (h != height) verticalHeader()->resizeSection(row - 1, Px(h));
+        }
+    }
+}
+
+void SheetGrid::SetRow(int row) { SetCurrentCell(row, col_); }
+void SheetGrid::SetCol(int col) { SetCurrentCell(row_, col); }
+
+void SheetGrid::SetCurrentCell(int row, int col) {
+    if (row < 0 || col < 0 || row >= Rows() || col >= Cols()) return;
+    row_ = row;
+    col_ = col;
+    if (row >= 1 && col >= 1) {
+        // Moving the current cell leaves the selection as it is.
+        selectionModel()->setCurrentIndex(model_->index(row - 1, col - 1), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void SheetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.isValid()) {
+        row_ = current.row() + 1;
+        col_ = current.column() + 1;
+    }
+}
+
+QString SheetGrid::Text() const { return model_->CellText(row_, col_); }
+
+void SheetGrid::SetText(const QString& text) {
+    if (fillStyle_ == 1) {
+        const SelRect sel = Selection();
+        model_->FillRect(sel.row1, sel.col1, sel.row2, sel.col2, text);
+    } else {
+        model_->SetCellText(row_, col_, text);
+    }
+}
+
+QPixmap SheetGrid::Picture() const { return model_->Picture(row_, col_); }
+void SheetGrid::SetPicture(const QPixmap& picture) { model_->SetPicture(row_, col_, picture); }
+
+SheetGrid::SelRect SheetGrid::Selection() const {
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty()) {
+        const QModelIndex current = currentIndex();
+        const int row = current.isValid() ? current.row() + 1 : std::clamp(row_, 1, Rows() - 1);
+        const int col = current.isValid() ? current.column() + 1 : std::clamp(col_, 1, Cols() - 1);
+        return {row, col, row, col};
+    }
+    SelRect rect{Rows(), Cols(), 0, 0};
+    for (const QItemSelectionRange& range : selection) {
+        rect.row1 = std::min(rect.row1, range.top() + 1);
+        rect.col1 = std::min(rect.col1, range.left() + 1);
+        rect.row2 = std::max(rect.row2, range.bottom() + 1);
+        rect.col2 = std::max(rect.col2, range.right() + 1);
+    }
+    return rect;
+}
+
+int SheetGrid::SelStartRow() const { return Selection().row1; }
+int SheetGrid::SelEndRow() const { return Selection().row2; }
+int SheetGrid::SelStartCol() const { return Selection().col1; }
+int SheetGrid::SelEndCol() const { return Selection().col2; }
+
+void SheetGrid::SetSelection(int row1, int col1, int row2, int col2) {
+    auto clampRow = [&](int row) { return std::clamp(row, 1, Rows() - 1); };
+    auto clampCol = [&](int col) { return std::clamp(col, 1, Cols() - 1); };
+    const int top = clampRow(std::min(row1, row2));
+    const int bottom = clampRow(std::max(row1, row2));
+    const int left = clampCol(std::min(col1, col2));
+    const int right = clampCol(std::max(col1, col2));
+    const QItemSelection selection(model_->index(top - 1, left - 1), model_->index(bottom - 1, right - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void SheetGrid::SetSelectionEnd(int row, int col) {
+    const SelRect sel = Selection();
+    SetSelection(sel.row1, sel.col1, row, col);
+}
+
+QString SheetGrid::Clip() const {
+    const SelRect sel = Selection();
+    QString text;
+    for (int row = sel.row1; row <= sel.row2; ++row) {
+        if (row > sel.row1) text += QLatin1Char('\r');
+        for (int col = sel.col1; col <= sel.col2; ++col) {
+            if (col > sel.col1) text += QLatin1Char('\t');
+            text += model_->CellText(row, col);
+        }
+    }
+    return text;
+}
+
+void SheetGrid::SetHighLight(bool on) {
+    highLight_ = on;
+    QPalette pal = palette();
+    if (on) {
+        pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     pal.color(QPalette::Active, QPalette::HighlightedText));
+    } else {
+        pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Base));
+        pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::Text));
+    }
+    setPalette(pal);
+}
+
+void SheetGrid::SetScrollBars(int setting) {
+    scrollBars_ = std::clamp(setting, kScrollNone, kScrollBoth);
+    setHorizontalScrollBarPolicy((scrollBars_ & kScrollHorizontal) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy((scrollBars_ & kScrollVertical) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void SheetGrid::Refresh() {
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+    verticalHeader()->viewport()->update();
+    if (corner_) corner_->update();
+}
+
+int SheetGrid::TextWidthTwips(const QString& text) const {
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (const QString& line : DisplayText(text).split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return static_cast<int>(Twips(widest));
+}
+
+bool SheetGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == corner_ && event->type() == QEvent::Paint) {
+        PaintCorner(corner_);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void SheetGrid::PaintCorner(QWidget* corner) {
+    QPainter painter(corner);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.state |= QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, corner);
+    const QPixmap picture = model_->Picture(0, 0);
+    if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
+    const QString text = DisplayText(model_->CellText(0, 0));
+    if (!text.isEmpty()) {
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(corner->rect().adjusted(2, 0, -2, 0),
+                         static_cast<int>(ToQtAlignment(model_->FixedAlignment(0))), text);
+    }
+}
+
+// =====================================================================================
+// Shared routines
+
+void ClearGrid(SheetGrid& grid) {
+    SheetGridModel& model = *grid.Model();
+    model.FillRect(1, 0, grid.Rows() - 1, 0, QStringLiteral(" "));
+    model.FillRect(0, 1, 0, grid.Cols() - 1, QStringLiteral(" "));
+    grid.SetSelection(1, 1, grid.Rows() - 1, grid.Cols() - 1);
+    grid.SetFillStyle(1);
+    grid.SetText(QString());
+    grid.SetFillStyle(0);
+    grid.SetSelectionEnd(1, 1);
+}
+
+namespace {
+// Twips are whole numbers; a computed size is rounded like any assignment to one (half to
+// even), and a window too small for the grid gives 0 rather than a negative size.
+int RoundTwips(double twips) { return std::max(0, static_cast<int>(std::nearbyint(twips))); }
+}  // namespace
+
+void GridLayout(SheetGrid& grid, int rateCount, int termCount) {
+    constexpr double kScrollBarTwips = 255.0;
+    const double availableHeight = grid.HeightTwips() - grid.RowHeight(0) - 30.0;
+    const double availableWidth = grid.WidthTwips() - grid.ColWidth(0) - 30.0;
+    const bool manyRates = rateCount > 16;
+    const bool manyTerms = termCount > 3;
+    const int scrollBars = (manyTerms ? kScrollHorizontal : 0) | (manyRates ? kScrollVertical : 0);
+    const int rows = manyRates ? rateCount + 1 : 17;
+    const int cols = manyTerms ? termCount + 1 : 4;
+    // A horizontal scroll bar takes room from the rows, a vertical one from the columns.
+    const double height = (manyTerms ? availableHeight - kScrollBarTwips : availableHeight) / 16.0;
+    const double width = (manyRates ? availableWidth - kScrollBarTwips : availableWidth) / 3.0;
+
+    grid.SetScrollBars(scrollBars);
+    grid.SetRows(rows);
+    grid.SetCols(cols);
+    grid.SetRowHeights(1, rows - 1, RoundTwips(height));
+    grid.SetColWidths(1, cols - 1, RoundTwips(width));
+}
+
+QString CopiedTermHeader(double term, bool years, const RegionalSettings& region) {
+    return ToQ(FormatGeneral(term, region)) + (years ? QStringLiteral(" Jahre") : QStringLiteral(" Monate"));
+}
+
+QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader) {
+    const int row1 = grid.SelStartRow();
+    const int col1 = grid.SelStartCol();
+    const int col2 = grid.SelEndCol();
+    const QString cells = grid.Clip();
+
+    QString text;
+    text.reserve(cells.size() + (grid.SelEndRow() - row1 + 2) * 16);
+    for (int col = col1; col <= col2; ++col) {
+        text += QLatin1Char('\t');
+        switch (header) {
+            case CopyHeader::None: break;
+            case CopyHeader::Table:
+                if (tableHeader) text += tableHeader(col);
+                break;
+            case CopyHeader::Plan: text += grid.CellText(0, col).mid(1); break;
+        }
+    }
+    text += QStringLiteral("\r\n");
+
+    // Each row of the block starts with its label from the fixed column.
+    int row = row1;
+    text += grid.CellText(row, 0);
+    text += QLatin1Char('\t');
+    for (const QChar c : cells) {
+        if (c == QLatin1Char('\r')) {
+            ++row;
+            text += QStringLiteral("\r\n");
+            text += grid.CellText(row, 0);
+            text += QLatin1Char('\t');
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+void CopySelection(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader) {
+    const QString text = CopySelectionText(grid, header, tableHeader);
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+}  // namespace zolt
