@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
 #include "core/NumberRules.h"
 #include "ui/common/FormKit.h"
@@ -19,6 +22,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/common/SheetGrid.h"
 
 namespace zolt {
 
@@ -36,15 +40,18 @@ constexpr int kGridTop = 420;
 
 double Leading(const QLineEdit* field) { return LeadingNumber(ToStd(field->text())); }
 
-// The small picture of the grid's top-left cell: a stack of coins.
+int RoundTwips(double twips) { return std::max(0, static_cast<int>(std::nearbyint(twips))); }
+
+// The small picture of the grid's top-left cell: a stack of coins. Its height is the height
+// of the header row, which holds three lines (a break, the term, the unit).
 QPixmap CoinPicture() {
-    QPixmap picture(36, 30);
+    QPixmap picture(36, 48);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QColor(128, 96, 0));
     painter.setBrush(QColor(230, 190, 40));
-    for (int coin = 0; coin < 4; ++coin) painter.drawEllipse(QRectF(5, 19 - coin * 5, 26, 9));
+    for (int coin = 0; coin < 5; ++coin) painter.drawEllipse(QRectF(5, 33 - coin * 6, 26, 10));
     return picture;
 }
 
@@ -155,6 +162,12 @@ void LoanSheet::CreateControls() {
     imgGraphic_->resize(imgGraphic_->pixmap().size());
     imgGraphic_->hide();  // lends its picture and size to the grid's top-left cell
 
+    grdPayments_ = new SheetGrid(client_);
+    grdPayments_->setObjectName(QStringLiteral("grdPayments"));
+    PlaceTwips(grdPayments_, kGridLeft, kGridTop, kClientWidth - kControlsWidth, kClientHeight - kGridTop - 120);
+    connect(grdPayments_, &SheetGrid::cellClicked, this, [this] { grdPayments_Click(); });
+    connect(grdPayments_, &SheetGrid::cellDoubleClicked, this, [this] { grdPayments_DblClick(); });
+
 
     connect(txtPurchTotl_, &QLineEdit::textChanged, this, [this] { txtPurchTotl_Change(); });
     connect(txtLenMin_, &QLineEdit::textChanged, this, [this] { txtLenMin_Change(); });
@@ -219,6 +232,10 @@ void LoanSheet::Form_Load() {
     comIntrMax_Click();
     comIntrMin_Click();
 
+    grdPayments_->SetCurrentCell(0, 0);
+    grdPayments_->SetColWidth(0, PictureWidthTwips());
+    grdPayments_->SetRowHeight(0, static_cast<int>(Twips(imgGraphic_->pixmap().height())));
+    grdPayments_->SetPicture(imgGraphic_->pixmap());
     state_.RateCount = 16;
     state_.TermCount = 3;
     SizeTableGrid();
@@ -232,7 +249,7 @@ void LoanSheet::resizeEvent(QResizeEvent* event) {
 void LoanSheet::Form_Resize() {
     if (isMinimized() || !grdPayments_) return;
     const int width = std::max(client_->width() - Px(kControlsWidth), 0);
-    (void)width;  // grid pending
+    grdPayments_->SetWidthTwips(static_cast<int>(Twips(width)));
     // While a plan is shown its own sizing runs again: the table layout would cut the plan
     // to the table's rows and columns.
     if (state_.PlanShown) SizePlanGrid();
@@ -419,14 +436,148 @@ QString LoanSheet::TermUnitWord() const {
 }  // namespace zolt
 
 namespace zolt {
-// Grid display: pending the shared sheet grid.
-void LoanSheet::ShowPaymentTable() { state_.PlanShown = false; mnuOptCopy_->setEnabled(true); }
-void LoanSheet::RunPlanRequest() {}
-void LoanSheet::ShowAmortizationPlan() {}
-void LoanSheet::SizeTableGrid() {}
-void LoanSheet::SizePlanGrid() {}
-void LoanSheet::grdPayments_Click() {}
-void LoanSheet::grdPayments_DblClick() {}
-void LoanSheet::mnuOptCopy_Click() {}
-bool LoanSheet::CellChosen() const { return false; }
+
+int LoanSheet::PictureWidthTwips() const { return static_cast<int>(Twips(imgGraphic_->pixmap().width())); }
+
+bool LoanSheet::CellChosen() const { return !grdPayments_->Text().isEmpty() && !state_.PlanShown; }
+
+void LoanSheet::grdPayments_Click() { cmdCalcAmort_->setEnabled(CellChosen()); }
+
+void LoanSheet::grdPayments_DblClick() {
+    if (!CellChosen()) {
+        cmdCalcAmort_->setEnabled(false);
+        return;
+    }
+    cmdCalcAmort_->setEnabled(true);
+    RunPlanRequest();
+    Bezeichnung1_->hide();
+}
+
+void LoanSheet::SizeTableGrid() { GridLayout(*grdPayments_, state_.RateCount, state_.TermCount); }
+
+void LoanSheet::ShowPaymentTable() {
+    SheetGrid& grid = *grdPayments_;
+    ClearGrid(grid);
+    grid.SetCurrentCell(0, 0);
+    grid.SetPicture(imgGraphic_->pixmap());
+    grid.SetColWidth(0, PictureWidthTwips());
+    SizeTableGrid();
+
+    // The grid reads a snapshot of the table; the state keeps its own for the plans.
+    const auto shown = std::make_shared<const LoanPaymentTable>(state_.PaymentTable);
+    const int rateCount = shown->RateCount();
+    const int termCount = shown->TermCount();
+    const RegionalSettings region = grid.Model()->Region();
+    const QString unit = TermUnitWord();
+    grid.Model()->SetFixedAlignment(1, termCount, kGridAlignCenter);
+    grid.SetTextSource(0, 1, 1, termCount, [shown, unit, region](int, int col) {
+        return QStringLiteral("\r\n") + ToQ(FormatGeneral(shown->Term(col), region)) + QStringLiteral("\r\n") + unit;
+    });
+    grid.SetFixedAlignment(0, kGridAlignCenter);
+    grid.SetTextSource(1, 0, rateCount, 1, [shown, region](int row, int) {
+        return ToQ(FormatNumber(shown->Rate(row), "0.0", region)) + QLatin1Char('%');
+    });
+    grid.SetColAlignments(1, termCount, kGridAlignCenter);
+    NumberMatrix body;
+    body.values = std::shared_ptr<const std::vector<double>>(shown, &shown->Cells());
+    body.offset = static_cast<std::size_t>(termCount + 1) + 1;  // cell (1, 1)
+    body.stride = static_cast<std::size_t>(termCount + 1);
+    body.rows = rateCount;
+    body.cols = termCount;
+    body.mask = "Currency";
+    grid.SetNumbers(1, 1, std::move(body));
+
+    grid.SetHighLight(true);
+    mnuOptCopy_->setEnabled(true);
+    state_.PlanShown = false;
+    tableShown_ = true;
+}
+
+void LoanSheet::RunPlanRequest() {
+    LoanError error = LoanError::None;
+    {
+        Hourglass hourglass;
+        error = BuildAmortizationPlan(state_, grdPayments_->Row(), grdPayments_->Col());
+        if (error == LoanError::None) {
+            frmKAmort_->setText(QStringLiteral("Tilgungsplan für --> ") + ToQ(FormatGeneral(state_.PlanRate)) +
+                                QStringLiteral(" % p.a. ;"));
+            frmLZAmort_->setText(ToQ(FormatGeneral(state_.PlanMonths)) + QStringLiteral(" Monate"));
+            ShowAmortizationPlan();
+        }
+    }
+    switch (error) {
+        case LoanError::None: return;
+        case LoanError::NoSuchCell:
+            Refuse(QStringLiteral("Markieren Sie eine Rate um den Tilgungsplan anzuzeigen."));
+            break;
+        default: Refuse(QStringLiteral("Für diese Rate läßt sich kein Tilgungsplan berechnen.")); break;
+    }
+    cmdCalcAmort_->setEnabled(false);
+}
+
+void LoanSheet::ShowAmortizationPlan() {
+    SheetGrid& grid = *grdPayments_;
+    ClearGrid(grid);
+    grid.SetCols(5);
+    grid.SetCurrentCell(0, 0);
+    grid.SetPicture(QPixmap());
+    const QString corner = QStringLiteral("\r\nMon");
+    grid.SetText(corner);
+    lblRate_->setText(QStringLiteral("Rate=") + ToQ(FormatNumber(state_.SelectedPayment, "Currency")));
+    lblRate_->show();
+    grid.SetColWidth(0, RoundTwips(1.1 * grid.TextWidthTwips(corner)));
+    grid.SetCellText(0, 1, QStringLiteral("\r\nZinsen/Monat"));
+    grid.SetCellText(0, 2, QStringLiteral("\r\nTilgung  (=Rate-Zinsen)"));
+    grid.SetCellText(0, 3, QStringLiteral("\r\nVerbleibender Kreditbetrag"));
+    grid.SetCellText(0, 4, QStringLiteral("\r\nGesamtzinsen"));
+    grid.Model()->SetFixedAlignment(1, 4, kGridAlignCenter);
+    // A plan longer than the grid scrolls vertically; the column widths leave room for the bar.
+    grid.SetScrollBars(kScrollVertical);
+
+    const int months = static_cast<int>(state_.PlanRows.size()) - 1;
+    grid.SetRows(std::max(months + 1, 16));
+    SizePlanGrid();
+    const RegionalSettings region = grid.Model()->Region();
+    if (months > 0) {
+        grid.SetTextSource(1, 0, months, 1, [region](int row, int) { return ToQ(FormatGeneral(row, region)); });
+        // Columns as shown: interest, principal, balance, interest so far.
+        const LoanPlanValues derived = DerivePlanValues(state_);
+        auto cells = std::make_shared<std::vector<double>>();
+        cells->reserve(static_cast<std::size_t>(months) * 4);
+        for (std::size_t k = 1; k <= static_cast<std::size_t>(months); ++k) {
+            cells->insert(cells->end(), {state_.PlanRows[k].Interest, derived.Principal[k], state_.PlanRows[k].Balance,
+                                         derived.TotalInterest[k]});
+        }
+        grid.SetColAlignments(1, 4, kGridAlignCenter);
+        NumberMatrix body;
+        body.values = std::move(cells);
+        body.stride = 4;
+        body.rows = months;
+        body.cols = 4;
+        body.mask = "Currency";
+        grid.SetNumbers(1, 1, std::move(body));
+    }
+    cmdCalcAmort_->setEnabled(false);
+    state_.PlanShown = true;
+    grid.Refresh();
+}
+
+void LoanSheet::SizePlanGrid() {
+    SheetGrid& grid = *grdPayments_;
+    const double availableHeight = grid.HeightTwips() - grid.RowHeight(0) - 30.0;
+    const double availableWidth = grid.WidthTwips() - grid.ColWidth(0) - 30.0;
+    const int months = static_cast<int>(state_.PlanRows.size()) - 1;
+    if (months > 0) grid.SetRowHeights(1, months, RoundTwips(availableHeight / 16.0));
+    grid.SetColWidths(1, 4, RoundTwips((availableWidth - 255.0) / 4.0));
+}
+
+void LoanSheet::mnuOptCopy_Click() {
+    const CopyHeader header = state_.PlanShown ? CopyHeader::Plan : tableShown_ ? CopyHeader::Table : CopyHeader::None;
+    const LoanPaymentTable& table = state_.PaymentTable;
+    const bool years = state_.TermUnit == LoanTermUnit::Years;
+    CopySelection(*grdPayments_, header, [&table, years](int col) {
+        return col >= 1 && col <= table.TermCount() ? CopiedTermHeader(table.Term(col), years) : QString();
+    });
+}
+
 }  // namespace zolt

@@ -63,6 +63,7 @@ private:
     void SizeTableGrid();
     void SizePlanGrid();
     QString TermUnitWord() const;
+    int PictureWidthTwips() const;
 
     ScreenSlots& screens_;
     LoanSheetState state_;

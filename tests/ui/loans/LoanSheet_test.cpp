@@ -4,11 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QtTest>
 #include <memory>
 
 #include "support/ScreenTestKit.h"
+#include "ui/common/Layout.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/common/SheetGrid.h"
 #include "ui/loans/LoanSheet.h"
 
 using zolt::testing::BoxRecorder;
@@ -60,6 +64,44 @@ private:
         TypeInto(Edit("txtDwnPay"), down);
         TypeInto(Edit("txtLenMin"), lenMin);
         TypeInto(Edit("txtLenMax"), lenMax);
+    }
+    zolt::SheetGrid* Grid() { return Find<zolt::SheetGrid>(sheet_, QStringLiteral("grdPayments")); }
+    // A click (or double-click) on body cell (row, col) of the grid, as the mouse gives it.
+    void ClickCell(int row, int col, bool twice = false) {
+        zolt::SheetGrid* grid = Grid();
+        const QModelIndex index = grid->model()->index(row - 1, col - 1);
+        grid->scrollTo(index);
+        const QPoint at = grid->visualRect(index).center();
+        if (twice) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        } else {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    // A table of the given ranges; the term unit is chosen first.
+    void BuildTable(const QString& price, const QString& down, const QString& lenMin, const QString& lenMax,
+                    const QString& minRate, const QString& maxRate, bool months) {
+        Action(months ? QStringLiteral("mnuOptLen(1)") : QStringLiteral("mnuOptLen(0)"))->trigger();
+        Enter(price, down, lenMin, lenMax);
+        PickRate("comIntrMax", maxRate);
+        PickRate("comIntrMin", minRate);
+        BoxRecorder boxes;
+        Click(Button("cmdCalcPmts"));
+        QCOMPARE(Messages(boxes), QStringList{});
+    }
+    // Every text the grid shows that is no readable number or label: "nan", "inf" or the
+    // empty text that the masks give a non-finite value.
+    static bool ShowsNonFinite(const zolt::SheetGrid& grid, int rows, int cols) {
+        for (int r = 1; r <= rows; ++r) {
+            for (int c = 1; c <= cols; ++c) {
+                const QString text = grid.CellText(r, c).toLower();
+                if (text.isEmpty() || text.contains(QStringLiteral("nan")) || text.contains(QStringLiteral("inf"))) {
+                    return true;
+                }
+            }
+        }
+        return false;
     }
     QStringList Messages(const BoxRecorder& boxes) {
         QStringList texts;
@@ -265,6 +307,233 @@ private slots:
         QCOMPARE(sheet_->State().RateCount, 100);
         QCOMPARE(sheet_->State().PaymentTable.Rate(1), 0.1);
         QCOMPARE(sheet_->State().RateMin, 0.1);
+    }
+
+    void tableShowsRatesTermsAndInstalments() {
+        // The worked example: 10000 less 10 % at 6 % over 2 years, 398,885… a month.
+        BuildTable(QStringLiteral("10000"), QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("3"),
+                   QStringLiteral("6,0"), QStringLiteral("6,0"), false);
+        zolt::SheetGrid* grid = Grid();
+        QCOMPARE(grid->Rows(), 17);
+        QCOMPARE(grid->Cols(), 4);
+        QCOMPARE(grid->CellText(0, 1), QStringLiteral("\r\n2\r\nJahre"));
+        QCOMPARE(grid->CellText(0, 2), QStringLiteral("\r\n3\r\nJahre"));
+        QCOMPARE(grid->CellText(1, 0), QStringLiteral("6,0%"));
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("398,89 €"));
+        QCOMPARE(grid->CellText(1, 2), QStringLiteral("273,80 €"));  // PMT(0,5 %; 36; 9000)
+        QCOMPARE(grid->CellText(1, 3), QString());
+        QCOMPARE(grid->CellText(2, 1), QString());
+        QCOMPARE(grid->ColAlignment(1), zolt::kGridAlignCenter);
+        QCOMPARE(grid->FixedAlignment(1), zolt::kGridAlignCenter);
+        QVERIFY(!grid->Picture().isNull() || !grid->Model()->Picture(0, 0).isNull());
+        QCOMPARE(Label("frmKAmort")->text(), QStringLiteral(" "));
+        QCOMPARE(Label("frmLZAmort")->text(), QStringLiteral(" "));
+        QVERIFY(Label("Bezeichnung1")->isVisible());
+        QVERIFY(Action(QStringLiteral("mnuOptCopy"))->isEnabled());
+        QVERIFY(!Button("cmdCalcAmort")->isEnabled());
+    }
+
+    void minimumRateZeroGivesHundredRowsFromOneTenth() {
+        Enter(QStringLiteral("5000"), QString(), QStringLiteral("12"), QStringLiteral("12"));
+        Action(QStringLiteral("mnuOptLen(1)"))->trigger();
+        PickRate("comIntrMax", QStringLiteral("10,0"));
+        BoxRecorder boxes;
+        Click(Button("cmdCalcPmts"));
+        QCOMPARE(boxes.count(), 0);
+        zolt::SheetGrid* grid = Grid();
+        QCOMPARE(grid->Rows(), 101);
+        QCOMPARE(grid->Cols(), 4);
+        QCOMPARE(grid->ScrollBars(), zolt::kScrollVertical);
+        QCOMPARE(grid->CellText(1, 0), QStringLiteral("0,1%"));
+        QCOMPARE(grid->CellText(2, 0), QStringLiteral("0,2%"));
+        QCOMPARE(grid->CellText(100, 0), QStringLiteral("10,0%"));
+        QCOMPARE(grid->CellText(0, 1), QStringLiteral("\r\n12\r\nMonate"));
+        QCOMPARE(grid->CellText(100, 1), QStringLiteral("439,58 €"));  // PMT(10 %/12; 12; 5000)
+        QCOMPARE(Combo("comIntrMin")->currentText(), QStringLiteral("10,0"));
+    }
+
+    // A 16-month plan fills 17 rows; a 12-month one sits in 16 rows with empty ones below.
+    void planLayouts_data() {
+        QTest::addColumn<int>("months");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("sixteen months") << 16 << 17;
+        QTest::newRow("twelve months") << 12 << 16;
+        QTest::newRow("one month") << 1 << 16;
+        QTest::newRow("fifty years") << 600 << 601;
+    }
+    void planLayouts() {
+        QFETCH(int, months);
+        QFETCH(int, rows);
+        const QString term = QString::number(months);
+        BuildTable(QStringLiteral("16000"), QStringLiteral("0"), term, term, QStringLiteral("9,0"),
+                   QStringLiteral("9,0"), true);
+        ClickCell(1, 1);
+        QVERIFY(Button("cmdCalcAmort")->isEnabled());
+        Click(Button("cmdCalcAmort"));
+        zolt::SheetGrid* grid = Grid();
+        QCOMPARE(grid->Rows(), rows);
+        QCOMPARE(grid->Cols(), 5);
+        QCOMPARE(grid->CellText(0, 0), QStringLiteral("\r\nMon"));
+        QVERIFY(grid->Model()->Picture(0, 0).isNull());
+        QCOMPARE(grid->CellText(0, 1), QStringLiteral("\r\nZinsen/Monat"));
+        QCOMPARE(grid->CellText(0, 2), QStringLiteral("\r\nTilgung  (=Rate-Zinsen)"));
+        QCOMPARE(grid->CellText(0, 3), QStringLiteral("\r\nVerbleibender Kreditbetrag"));
+        QCOMPARE(grid->CellText(0, 4), QStringLiteral("\r\nGesamtzinsen"));
+        QCOMPARE(grid->CellText(1, 0), QStringLiteral("1"));
+        QCOMPARE(grid->CellText(months, 0), term);
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("120,00 €"));  // 16000 × 0,75 %
+        QCOMPARE(grid->CellText(months, 3), QStringLiteral("0,00 €"));
+        QVERIFY(!ShowsNonFinite(*grid, months, 4));
+        if (rows > months + 1) {
+            QCOMPARE(grid->CellText(months + 1, 0), QStringLiteral(" "));
+            QCOMPARE(grid->CellText(months + 1, 1), QString());
+        }
+        QCOMPARE(Label("frmKAmort")->text(), QStringLiteral("Tilgungsplan für --> 9 % p.a. ;"));
+        QCOMPARE(Label("frmLZAmort")->text(), term + QStringLiteral(" Monate"));
+        QVERIFY(Label("lblRate")->isVisible());
+        QVERIFY(Label("lblRate")->text().startsWith(QStringLiteral("Rate=")));
+        QVERIFY(!Label("Bezeichnung1")->isVisible());
+        QVERIFY(!Button("cmdCalcAmort")->isEnabled());
+        QVERIFY(sheet_->State().PlanShown);
+    }
+
+    void planOfTheWorkedExample() {
+        BuildTable(QStringLiteral("10000"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("2"),
+                   QStringLiteral("5,0"), QStringLiteral("6,0"), false);
+        QCOMPARE(Grid()->CellText(11, 0), QStringLiteral("6,0%"));
+        ClickCell(11, 2, true);  // 6,0 % and 2 years, by a double-click
+        zolt::SheetGrid* grid = Grid();
+        QCOMPARE(grid->Rows(), 25);
+        QCOMPARE(Label("lblRate")->text(), QStringLiteral("Rate=398,89 €"));
+        QCOMPARE(Label("frmKAmort")->text(), QStringLiteral("Tilgungsplan für --> 6 % p.a. ;"));
+        QCOMPARE(Label("frmLZAmort")->text(), QStringLiteral("24 Monate"));
+        QCOMPARE(grid->CellText(1, 1), QStringLiteral("45,00 €"));
+        QCOMPARE(grid->CellText(1, 2), QStringLiteral("353,89 €"));
+        QCOMPARE(grid->CellText(1, 3), QStringLiteral("8.646,11 €"));
+        QCOMPARE(grid->CellText(1, 4), QStringLiteral("45,00 €"));
+        QCOMPARE(grid->CellText(24, 3), QStringLiteral("0,00 €"));
+        QCOMPARE(grid->CellText(24, 4), QStringLiteral("573,25 €"));  // 24 × 398,885… − 9000
+        QVERIFY(!Label("Bezeichnung1")->isVisible());
+
+        // A click on the plan keeps "Tilgungsplan anzeigen" disabled, a double-click too.
+        ClickCell(3, 2);
+        QVERIFY(!Button("cmdCalcAmort")->isEnabled());
+        ClickCell(3, 2, true);
+        QVERIFY(!Button("cmdCalcAmort")->isEnabled());
+        QCOMPARE(grid->Cols(), 5);
+        // After a new table a click enables it again; an empty cell does not.
+        Click(Button("cmdCalcPmts"));
+        QCOMPARE(grid->Cols(), 4);
+        QVERIFY(!Label("lblRate")->isVisible());
+        ClickCell(1, 1);
+        QVERIFY(Button("cmdCalcAmort")->isEnabled());
+        ClickCell(14, 1);
+        QVERIFY(!Button("cmdCalcAmort")->isEnabled());
+    }
+
+    // The plan reads the term unit of the moment of the request.
+    void unitSwitchBetweenTableAndPlan() {
+        BuildTable(QStringLiteral("12000"), QStringLiteral("0"), QStringLiteral("24"), QStringLiteral("24"),
+                   QStringLiteral("6,0"), QStringLiteral("6,0"), true);
+        Action(QStringLiteral("mnuOptLen(0)"))->trigger();
+        QCOMPARE(Grid()->CellText(0, 1), QStringLiteral("\r\n24\r\nMonate"));  // nothing recomputed
+        ClickCell(1, 1);
+        Click(Button("cmdCalcAmort"));
+        QCOMPARE(Label("frmLZAmort")->text(), QStringLiteral("288 Monate"));
+        QCOMPARE(Grid()->Rows(), 289);
+        QCOMPARE(Label("lblRate")->text(), QStringLiteral("Rate=531,85 €"));  // still the 24-month instalment
+        QVERIFY(!ShowsNonFinite(*Grid(), 288, 4));
+
+        BuildTable(QStringLiteral("12000"), QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("2"),
+                   QStringLiteral("6,0"), QStringLiteral("6,0"), false);
+        Action(QStringLiteral("mnuOptLen(1)"))->trigger();
+        ClickCell(1, 1);
+        Click(Button("cmdCalcAmort"));
+        QCOMPARE(Label("frmLZAmort")->text(), QStringLiteral("2 Monate"));
+        QCOMPARE(Grid()->Rows(), 16);
+    }
+
+    void copyPutsHeadersAndLabelsOnTheClipboard() {
+        BuildTable(QStringLiteral("10000"), QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("6"),
+                   QStringLiteral("3,0"), QStringLiteral("4,0"), false);
+        zolt::SheetGrid* grid = Grid();
+        grid->SetSelection(1, 1, 2, 2);
+        Action(QStringLiteral("mnuOptCopy"))->trigger();
+        const QString table = QGuiApplication::clipboard()->text();
+        const QStringList lines = table.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.value(0), QStringLiteral("\t5 Jahre\t6 Jahre"));
+        QCOMPARE(lines.value(1), QStringLiteral("3,0%\t") + grid->CellText(1, 1) + QLatin1Char('\t') + grid->CellText(1, 2));
+        QVERIFY(lines.value(2).startsWith(QStringLiteral("3,1%\t")));
+
+        Action(QStringLiteral("mnuOptLen(1)"))->trigger();  // the header follows the unit of the moment
+        Action(QStringLiteral("mnuOptCopy"))->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("\t5 Monate\t6 Monate")));
+
+        ClickCell(1, 1);
+        Click(Button("cmdCalcAmort"));
+        grid->SetSelection(1, 1, 1, 2);
+        Action(QStringLiteral("mnuOptCopy"))->trigger();
+        const QStringList plan = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+        QCOMPARE(plan.value(0), QStringLiteral("\t\nZinsen/Monat\t\nTilgung  (=Rate-Zinsen)"));
+        QCOMPARE(plan.value(1), QStringLiteral("1\t") + grid->CellText(1, 1) + QLatin1Char('\t') + grid->CellText(1, 2));
+    }
+
+    // The grid takes the window's width less the input controls, for a table and for a plan.
+    void resizeFollowsTheWindow() {
+        BuildTable(QStringLiteral("10000"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("10"),
+                   QStringLiteral("3,0"), QStringLiteral("5,0"), false);
+        zolt::SheetGrid* grid = Grid();
+        sheet_->resize(900, sheet_->height());
+        QTRY_COMPARE(grid->width(), 900 - zolt::Px(2940));
+        QCOMPARE(grid->Cols(), 11);
+        QCOMPARE(grid->ScrollBars(), zolt::kScrollBoth);
+        const int availableWidth = grid->WidthTwips() - grid->ColWidth(0) - 30;
+        QVERIFY(std::abs(grid->ColWidth(1) - (availableWidth - 255) / 3) <= 15);
+
+        ClickCell(1, 1);
+        Click(Button("cmdCalcAmort"));
+        sheet_->resize(1000, sheet_->height());
+        QTRY_COMPARE(grid->width(), 1000 - zolt::Px(2940));
+        QCOMPARE(grid->Cols(), 5);  // the plan stays a plan
+        QCOMPARE(grid->Rows(), 16);
+        QCOMPARE(grid->CellText(12, 0), QStringLiteral("12"));
+        const int planWidth = grid->WidthTwips() - grid->ColWidth(0) - 30;
+        QVERIFY(std::abs(grid->ColWidth(1) - (planWidth - 255) / 4) <= 15);
+    }
+
+    // Whatever is typed, a click ends in a message or a table of readable numbers.
+    void hostileInputNeverShowsNonFiniteNumbers_data() {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"abc", "1e308", "-1e308", "9e999", "-5", "0", "1e-300", "99,9", "  7 ", "1d3", "ÄÖÜ",
+                                 "0x10", "5e", "--3", "600", "599.9999", "1.5"}) {
+            QTest::newRow(text) << QString::fromUtf8(text);
+        }
+    }
+    void hostileInputNeverShowsNonFiniteNumbers() {
+        QFETCH(QString, text);
+        BoxRecorder boxes;
+        const char* fields[] = {"txtPurchTotl", "txtDwnPay", "txtLenMin", "txtLenMax"};
+        for (const char* target : fields) {
+            for (const bool months : {false, true}) {
+                Action(months ? QStringLiteral("mnuOptLen(1)") : QStringLiteral("mnuOptLen(0)"))->trigger();
+                Enter(QStringLiteral("20000"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("2"));
+                PickRate("comIntrMax", QStringLiteral("25,0"));
+                Edit(target)->setText(text);
+                boxes.clear();
+                Click(Button("cmdCalcPmts"));
+                if (!Label("Bezeichnung1")->isVisible()) {
+                    QVERIFY2(boxes.count() > 0, target);
+                    continue;
+                }
+                const zolt::LoanSheetState& state = sheet_->State();
+                QVERIFY2(!ShowsNonFinite(*Grid(), state.RateCount, state.TermCount), target);
+                ClickCell(1, state.TermCount, true);
+                const int planMonths = static_cast<int>(state.PlanRows.size()) - 1;
+                QVERIFY2(!ShowsNonFinite(*Grid(), planMonths, 4), target);
+                QVERIFY(!Label("lblRate")->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+                Label("Bezeichnung1")->hide();
+            }
+        }
     }
 
     // A down payment that was valid when typed is checked again when it is used: a later
