@@ -248,7 +248,7 @@ void LoanSheet::resizeEvent(QResizeEvent* event) {
 
 void LoanSheet::Form_Resize() {
     if (isMinimized() || !grdPayments_) return;
-    const int width = std::max(client_->width() - Px(kControlsWidth), 0);
+    const int width = std::max(this->width() - Px(kControlsWidth), 0);
     grdPayments_->SetWidthTwips(static_cast<int>(Twips(width)));
     // While a plan is shown its own sizing runs again: the table layout would cut the plan
     // to the table's rows and columns.
@@ -378,6 +378,8 @@ void LoanSheet::cmdCalcPmts_Click() {
     cmdCalcAmort_->setEnabled(false);
     if (!CheckTableRequest()) return;
 
+    // The plans of the table on screen read the financed amount: it changes only with a new table.
+    const double shownAmount = state_.LoanAmount;
     ComputeLoanAmount(state_);
     LoanError error = LoanError::None;
     {
@@ -388,6 +390,7 @@ void LoanSheet::cmdCalcPmts_Click() {
         if (error == LoanError::None) ShowPaymentTable();
     }
     if (error != LoanError::None) {
+        state_.LoanAmount = shownAmount;
         Refuse(QStringLiteral("Mit diesen Eingaben lassen sich keine Raten berechnen."));
         return;
     }
