@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "core/VectorUnit.h"
+
 namespace zolt {
 
 double TermCountOf(const TableInputs& in) { return in.termMax - in.termMin + 1.0; }
@@ -11,14 +13,17 @@ double TermCountOf(const TableInputs& in) { return in.termMax - in.termMin + 1.0
 double RateCountOf(const TableInputs& in) { return (in.rateMax - in.rateMin) * 10.0 + 1.0; }
 
 std::size_t WholeCount(double count) {
-    if (!(count >= 1.0)) return 0;  // also NaN
-    return static_cast<std::size_t>(std::floor(count));
+    constexpr double kLargest = 9.0e15;  // whole numbers up to here convert exactly
+    if (!(count >= 1.0)) return 0;       // also NaN
+    return static_cast<std::size_t>(std::floor(std::min(count, kLargest)));
 }
 
 RateTermTable BuildRateTermTable(const TableInputs& in) {
     RateTermTable table;
     table.termCountValue = TermCountOf(in);
     table.rateCountValue = RateCountOf(in);
+    // A table beyond the limits is never allocated, whoever calls.
+    if (CheckTableLimits(in) != TableLimit::Ok) return table;
     table.termCount = WholeCount(table.termCountValue);
     table.rateCount = WholeCount(table.rateCountValue);
     table.stride = table.termCount + 2;
@@ -39,6 +44,7 @@ RateTermTable BuildRateTermTable(const TableInputs& in) {
         cells[i * stride] = in.rateMin + (ii - 1.0) / 10.0;
     }
 
+    ClearUpperVectorState();
     const double k = in.baseAmount;
     const double* const terms = cells + 1;
     for (std::size_t row = 1; row <= table.rateCount; ++row) {
@@ -113,6 +119,11 @@ DetailPlan BuildDetailPlan(double baseAmount, double ratePercent, double term, I
     const double r = CycleRate(ratePercent, cycle);
     const double m = PlanLabelFactor(cycle);
     plan.labelFactor = m;
+    if (CheckPlanLimits(baseAmount, ratePercent, term, cycle, kind) != PlanLimit::Ok) {
+        plan.capital.assign(1, baseAmount);
+        plan.cycleInterest.assign(1, 0.0);
+        return plan;
+    }
     // N periods of m months make C = N / m cycles; C equals the term.
     const double periods = cycle == InterestCycle::Yearly ? term : m * term;
     plan.cyclesValue = periods / m;

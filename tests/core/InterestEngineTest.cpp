@@ -183,9 +183,15 @@ class TableLimitTest : public ::testing::TestWithParam<LimitCase> {};
 TEST_P(TableLimitTest, Classifies) {
     const LimitCase& c = GetParam();
     EXPECT_EQ(CheckTableLimits(c.in), c.expected);
+    const RateTermTable table = BuildRateTermTable(c.in);
     if (c.expected == TableLimit::Ok) {
         // what passes can be computed without leaving the double range
-        EXPECT_TRUE(TableIsFinite(BuildRateTermTable(c.in)));
+        EXPECT_TRUE(TableIsFinite(table));
+        EXPECT_GT(table.termCount, 0u);
+    } else {
+        // what does not is refused, not allocated
+        EXPECT_EQ(table.termCount, 0u);
+        EXPECT_EQ(table.rateCount, 0u);
     }
 }
 
@@ -200,7 +206,13 @@ INSTANTIATE_TEST_SUITE_P(
                   TableLimit::Ok},
         LimitCase{"TooManyDays", {1000, 1, 100000, 0, 50, InterestCycle::Daily, InterestKind::Compound},
                   TableLimit::TooManyCells},
-        LimitCase{"TooManyTermsOneRate", {1000, 1, 2e6, 1, 1, InterestCycle::Yearly, InterestKind::Simple},
+        LimitCase{"MostTermsOneRate", {1000, 1, 100000, 1, 1, InterestCycle::Yearly, InterestKind::Simple},
+                  TableLimit::Ok},
+        LimitCase{"TooManyTermsOneRate", {1000, 1, 100001, 1, 1, InterestCycle::Yearly, InterestKind::Simple},
+                  TableLimit::TooManyCells},
+        LimitCase{"MostCells", {1000, 1, 100000, 0, 5.9, InterestCycle::Yearly, InterestKind::Simple},
+                  TableLimit::Ok},
+        LimitCase{"OneRateRowTooMany", {1000, 1, 100000, 0, 6, InterestCycle::Yearly, InterestKind::Simple},
                   TableLimit::TooManyCells},
         LimitCase{"HugeRangeBeforeOverflow", {1000, 1, 1e300, 1, 1, InterestCycle::Yearly, InterestKind::Compound},
                   TableLimit::TooManyCells},
@@ -297,12 +309,20 @@ TEST(DetailPlan, FractionalTermStopsAtWholePart) {
 TEST(DetailPlan, Limits) {
     EXPECT_EQ(CheckPlanLimits(1000, 5, 3650, InterestCycle::Daily, InterestKind::Compound), PlanLimit::Ok);
     EXPECT_EQ(CheckPlanLimits(1000, 0, 5e6, InterestCycle::Daily, InterestKind::Compound), PlanLimit::TooManyRows);
-    EXPECT_EQ(CheckPlanLimits(1000, 50, 900000, InterestCycle::Daily, InterestKind::Compound),
-              PlanLimit::OutOfRange);
+    EXPECT_EQ(CheckPlanLimits(1000, 0, 100000, InterestCycle::Daily, InterestKind::Compound), PlanLimit::Ok);
+    EXPECT_EQ(CheckPlanLimits(1000, 0, 100001, InterestCycle::Daily, InterestKind::Compound),
+              PlanLimit::TooManyRows);
+    // 1.5^5000 is beyond the double range
+    EXPECT_EQ(CheckPlanLimits(1000, 50, 5000, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::OutOfRange);
+    EXPECT_EQ(CheckPlanLimits(1e305, 50, 100000, InterestCycle::Yearly, InterestKind::Simple), PlanLimit::OutOfRange);
     EXPECT_EQ(CheckPlanLimits(kInf, 5, 10, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::InputNotFinite);
     EXPECT_EQ(CheckPlanLimits(1000, 5, -3, InterestCycle::Yearly, InterestKind::Compound), PlanLimit::Ok);
     EXPECT_EQ(BuildDetailPlan(1000, 5, -3, InterestCycle::Yearly, InterestKind::Compound).cycles, 0u);
     EXPECT_TRUE(PlanIsFinite(BuildDetailPlan(1000, 50, 3650, InterestCycle::Daily, InterestKind::Compound)));
+    const DetailPlan refused = BuildDetailPlan(1000, 50, 5000, InterestCycle::Yearly, InterestKind::Compound);
+    EXPECT_EQ(refused.cycles, 0u);
+    EXPECT_TRUE(refused.shown.empty());
+    EXPECT_EQ(BuildDetailPlan(1000, 5, 1e300, InterestCycle::Yearly, InterestKind::Compound).cycles, 0u);
 }
 
 }  // namespace

@@ -302,11 +302,21 @@ SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGrid
         if (corner_) corner_->update();
     });
 
+    // The clicked cell becomes the current one even when the view's current index did not
+    // change (the grid's own current cell may have been moved to a fixed cell meanwhile).
+    connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        row_ = index.row() + 1;
+        col_ = index.column() + 1;
+    });
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        emit cellClicked(index.row() + 1, index.column() + 1);
+        row_ = index.row() + 1;
+        col_ = index.column() + 1;
+        emit cellClicked(row_, col_);
     });
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        emit cellDoubleClicked(index.row() + 1, index.column() + 1);
+        row_ = index.row() + 1;
+        col_ = index.column() + 1;
+        emit cellDoubleClicked(row_, col_);
     });
     SetHighLight(true);
     SetScrollBars(kScrollBoth);

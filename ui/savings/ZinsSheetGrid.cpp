@@ -132,7 +132,7 @@ QString TableLimitMessage(TableLimit limit) {
                                   "Geben Sie kleinere Werte ein.");
         case TableLimit::TooManyCells:
             return QStringLiteral("Die Tabelle wäre zu groß. Wählen Sie einen kleineren Laufzeit- oder "
-                                  "Zinsbereich (höchstens 1.000.000 Laufzeiten und 6.000.000 Tabellenfelder).");
+                                  "Zinsbereich (höchstens 100.000 Laufzeiten und 6.000.000 Tabellenfelder).");
         case TableLimit::OutOfRange:
             return QStringLiteral("Das Endkapital übersteigt den darstellbaren Zahlenbereich. Wählen Sie eine "
                                   "kürzere Laufzeit, einen kleineren Zinssatz oder eine kleinere Anfangssumme.");
@@ -147,7 +147,7 @@ QString PlanLimitMessage(PlanLimit limit) {
             return QStringLiteral("Eine Eingabe liegt außerhalb des darstellbaren Zahlenbereichs. "
                                   "Geben Sie kleinere Werte ein.");
         case PlanLimit::TooManyRows:
-            return QStringLiteral("Der detaillierte Plan wäre zu lang (höchstens 1.000.000 Zyklen). "
+            return QStringLiteral("Der detaillierte Plan wäre zu lang (höchstens 100.000 Zyklen). "
                                   "Wählen Sie eine kürzere Laufzeit.");
         case PlanLimit::OutOfRange:
             return QStringLiteral("Die Werte des detaillierten Plans übersteigen den darstellbaren Zahlenbereich.");

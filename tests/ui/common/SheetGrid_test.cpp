@@ -418,6 +418,14 @@ void SheetGridTest::cellEvents() {
     QCOMPARE(doubleClicks.at(0).at(1).toInt(), 3);
     QCOMPARE(grid->Row(), 11);
 
+    // a click on the view's current cell makes it the grid's current cell again after the
+    // grid's current cell moved to the top-left cell
+    grid->SetCurrentCell(0, 0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, other.center());
+    QCOMPARE(grid->Row(), 11);
+    QCOMPARE(grid->Col(), 3);
+    QCOMPARE(clicks.last().at(0).toInt(), 11);
+
     // an empty cell of the 17 x 4 minimum reads as empty
     const QRect empty = grid->visualRect(grid->Model()->index(14, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, empty.center());
