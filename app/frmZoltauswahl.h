@@ -2,6 +2,11 @@
 // The selection menu: one button per calculator, the status line, the end of the program.
 
 #include <QWidget>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
 
 namespace zolt {
 class ScreenSlots;
@@ -11,8 +16,35 @@ class frmZoltauswahl : public QWidget {
 public:
     explicit frmZoltauswahl(ScreenSlots& screens, QWidget* parent = nullptr);
 
+    void Befehl1_Click();   // "Beenden"
+    void Befehl2_Click();   // "Spareinlagen"
+    void Befehl3_Click();   // "Bundesschatzbriefe"
+    void Befehl4_Click();   // "Zinsatzermittlung"
+    void Befehl5_Click();   // "Kredit-Rate"
+    void Befehl6_Click();   // "Kredit-Laufzeit"
+    void Befehl7_Click();   // "Kredit-Zinssatzermittlung"
+    void Befehl8_Click();   // "Rente"
+    void Befehl10_Click();  // "Alternative"
+    void Befehl13_Click();  // "Kapital-Vervielfachung"
+    void Befehl14_Click();  // "Plussparen-Extrasparen"
+    void Befehl15_Click();  // "Summen-Sparen"
+    void Befehl16_Click();  // "Hinweis"
+    void Befehl17_Click();  // "Kreditvergleich"
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;  // Form_MouseMove: the background clears
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void Form_Load();
+    void Track(QWidget* widget);
+
     ScreenSlots& screens_;
+    std::vector<QGroupBox*> frames_;             // Rahmen1 .. Rahmen4
+    std::vector<std::pair<QPushButton*, QString>> statusTexts_;  // buttons that explain themselves
+    QLabel* Bezeichnung1 = nullptr;              // the status line
 };
 
 }  // namespace zolt

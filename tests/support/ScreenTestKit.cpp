@@ -18,7 +18,15 @@ void TypeInto(QWidget* field, const QString& text) {
         edit->setFocus();
         edit->selectAll();
         edit->del();
-        QTest::keyClicks(edit, text);
+        // QTest::keyClicks only knows Latin-1 keys; other characters (the euro sign) are
+        // typed as text input the way an input method delivers them.
+        for (const QChar ch : text) {
+            if (ch.unicode() < 0x80) {
+                QTest::keyClick(edit, ch.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            }
+        }
         return;
     }
     SetFieldText(field, text);

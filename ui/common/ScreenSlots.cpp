@@ -50,8 +50,10 @@ void ScreenSlots::Unload(ScreenId id) {
 
 void ScreenSlots::EndProgram() {
     if (ending_) return;
-    for (std::size_t i = 0; i < kCount; ++i) Unload(static_cast<ScreenId>(i));
+    // Set first: a screen that reacts to being unloaded (the lottery picker shows the menu
+    // again) must not bring a screen back while the program ends.
     ending_ = true;
+    for (std::size_t i = 0; i < kCount; ++i) Unload(static_cast<ScreenId>(i));
     if (quit_) quit_();
 }
 

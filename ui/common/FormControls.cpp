@@ -1,0 +1,80 @@
+#include "ui/common/FormControls.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/common/FormKit.h"
+#include "ui/common/Layout.h"
+
+namespace zolt {
+
+namespace {
+template <typename Control>
+Control* Placed(Control* control, const QString& name, TwipsRect at) {
+    control->setObjectName(name);
+    PlaceTwips(control, at.left, at.top, at.width, at.height);
+    return control;
+}
+}  // namespace
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
+    return Placed(new QGroupBox(caption, parent), name, at);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
+    auto* label = Placed(new QLabel(caption, parent), name, at);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit* MakeTextField(QWidget* parent, const QString& name, const QString& text, TwipsRect at) {
+    return Placed(new QLineEdit(text, parent), name, at);
+}
+
+QLineEdit* MakeOutputField(QWidget* parent, const QString& name, TwipsRect at) {
+    auto* field = Placed(new QLineEdit(parent), name, at);
+    field->setReadOnly(true);
+    return field;
+}
+
+QComboBox* MakeRateBox(QWidget* parent, const QString& name, const QString& initialText, TwipsRect at) {
+    auto* box = Placed(new QComboBox(parent), name, at);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setMaxVisibleItems(12);
+    FillRateBox(box, 0.1, 15.0, 0.1, "#0.0");
+    box->setEditText(initialText);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
+    auto* button = Placed(new QPushButton(caption, parent), name, at);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
+    return Placed(new QRadioButton(caption, parent), name, at);
+}
+
+QFrame* MakeLine(QWidget* parent, const QString& name, TwipsRect at) {
+    auto* line = Placed(new QFrame(parent), name, at);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QFont ResultFont() {
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setStyleHint(QFont::Serif);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace zolt

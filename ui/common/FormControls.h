@@ -1,0 +1,44 @@
+#pragma once
+// Creating the controls of a calculator screen: each gets its control name as objectName,
+// its twips position, and the behaviour every screen wants from that kind of control
+// (rate boxes filled and without auto-completion, result fields read-only).
+
+#include <QFont>
+#include <QString>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace zolt {
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
+// A field the user types into.
+QLineEdit* MakeTextField(QWidget* parent, const QString& name, const QString& text, TwipsRect at);
+// A field the program writes a result into; the user can select and copy, not edit.
+QLineEdit* MakeOutputField(QWidget* parent, const QString& name, TwipsRect at);
+// An editable drop-down box with the rates 0,1 … 15,0 (mask "#0.0"), showing initialText.
+// Typed text is kept as typed: no completion, no new items on Enter.
+QComboBox* MakeRateBox(QWidget* parent, const QString& name, const QString& initialText, TwipsRect at);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
+// A horizontal separator line.
+QFrame* MakeLine(QWidget* parent, const QString& name, TwipsRect at);
+
+// Bold 12-point serif of the result fields.
+QFont ResultFont();
+
+}  // namespace zolt

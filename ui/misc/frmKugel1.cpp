@@ -1,0 +1,393 @@
+#include "ui/misc/frmKugel1.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <cmath>
+
+#include "core/NumberRules.h"
+#include "ui/common/Layout.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/QtText.h"
+#include "ui/common/ScreenSlots.h"
+#include "ui/misc/TipPrinting.h"
+
+namespace zolt {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Computertips");
+const QString kStart = QStringLiteral("Start");
+const QString kStop = QStringLiteral("Stop");
+
+// The ticket: 7 x 7 cells of 285 twips, 330 twips apart, in Bild2.
+constexpr int kCellSize = 285;
+constexpr int kCellPitch = 330;
+constexpr int kCellOrigin = 120;
+constexpr int kBallSize = 690;
+constexpr int kBallPitch = 870;
+
+const QColor kRevealBack(0, 255, 255);
+const QColor kRevealText(255, 0, 0);
+
+// A light-grey circle: one of the six balls.
+class Ball : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::black);
+        painter.setBrush(QColor(192, 192, 192));
+        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+};
+
+QFont ScreenFont(double points, bool bold = false) {
+    QFont font = DialogFont();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* parent, const QColor& back) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, back);
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+bool DefaultPrinterInstalled() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+bool AskForPdf(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, kCaption,
+                    Paragraphs({QStringLiteral("Es ist kein Drucker eingerichtet."),
+                                QStringLiteral("Sollen die Tips stattdessen als PDF-Datei gespeichert werden?")}),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString AskPdfPath(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Tips als PDF-Datei speichern"),
+                                        QStringLiteral("Computertips.pdf"), QStringLiteral("PDF-Dateien (*.pdf)"));
+}
+
+}  // namespace
+
+frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
+    : QWidget(parent), screens_(screens), drawer_(LottoDrawer::RandomSeed()) {
+    setObjectName(QStringLiteral("frmKugel1"));
+    setWindowTitle(kCaption);
+    setFont(DialogFont());
+    SetClientTwips(this, 9150, 5670);
+    printFallback_ = {DefaultPrinterInstalled, AskForPdf, AskPdfPath};
+
+    // The ticket, left.
+    Rahmen6 = MakeFrame(QStringLiteral("Rahmen6"), QStringLiteral("Tip"), this, Qt::yellow);
+    QPalette redCaption = Rahmen6->palette();
+    redCaption.setColor(QPalette::WindowText, Qt::red);
+    Rahmen6->setPalette(redCaption);
+    PlaceTwips(Rahmen6, 240, 120, 2820, 2940);
+    Bild2 = new QWidget(Rahmen6);
+    Bild2->setObjectName(QStringLiteral("Bild2"));
+    QPalette yellow = Bild2->palette();
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    yellow.setColor(QPalette::WindowText, Qt::black);
+    Bild2->setPalette(yellow);
+    Bild2->setAutoFillBackground(true);
+    PlaceTwips(Bild2, 150, 300, 2505, 2505);
+    Bild2->installEventFilter(this);
+    for (int n = 1; n <= kLottoHighest; ++n) {
+        auto* cell = MakeLabel(ArrayName(QStringLiteral("Bezeichnung6"), n), QString::number(n), Bild2);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setAutoFillBackground(true);
+        const int row = (n - 1) / 7;
+        const int column = (n - 1) % 7;
+        PlaceTwips(cell, kCellOrigin + column * kCellPitch, kCellOrigin + row * kCellPitch, kCellSize, kCellSize);
+        Bezeichnung6[static_cast<std::size_t>(n)] = cell;
+    }
+
+    // The delay, below the ticket.
+    Rahmen2 = MakeFrame(QStringLiteral("Rahmen2"), QStringLiteral("Verzögerung"), this, palette().color(QPalette::Window));
+    PlaceTwips(Rahmen2, 240, 3180, 2820, 1080);
+    HBildlauf1 = new QScrollBar(Qt::Horizontal, Rahmen2);
+    HBildlauf1->setObjectName(QStringLiteral("HBildlauf1"));
+    PlaceTwips(HBildlauf1, 150, 330, 2520, 255);
+    Bezeichnung5 = MakeLabel(QStringLiteral("Bezeichnung5"), QStringLiteral("0 Sek"), Rahmen2);
+    PlaceTwips(Bezeichnung5, 150, 690, 720, 255);
+    Bezeichnung8 = MakeLabel(QStringLiteral("Bezeichnung8"), QString(), Rahmen2);
+    Bezeichnung8->setAlignment(Qt::AlignCenter);
+    PlaceTwips(Bezeichnung8, 1050, 690, 720, 255);
+    Bezeichnung7 = MakeLabel(QStringLiteral("Bezeichnung7"), QStringLiteral("1 sek"), Rahmen2);
+    Bezeichnung7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PlaceTwips(Bezeichnung7, 1950, 690, 720, 255);
+
+    Befehl1 = new QPushButton(kStart, this);
+    Befehl1->setObjectName(QStringLiteral("Befehl1"));
+    PlaceTwips(Befehl1, 240, 4440, 1335, 420);
+    Befehl3 = new QPushButton(QStringLiteral("Print"), this);
+    Befehl3->setObjectName(QStringLiteral("Befehl3"));
+    Befehl3->setEnabled(false);
+    PlaceTwips(Befehl3, 1725, 4440, 1335, 420);
+    Befehl2 = new QPushButton(QStringLiteral("End"), this);
+    Befehl2->setObjectName(QStringLiteral("Befehl2"));
+    PlaceTwips(Befehl2, 240, 4980, 2820, 420);
+
+    // The balls, right.
+    Rahmen1 = MakeFrame(QStringLiteral("Rahmen1"), QStringLiteral("Computertips in geordneter Reihenfolge"), this,
+                        QColor(255, 255, 192));
+    PlaceTwips(Rahmen1, 3300, 120, 5610, 1440);
+    for (std::size_t k = 0; k < kTipSize; ++k) {
+        const int left = 300 + static_cast<int>(k) * kBallPitch;
+        auto* ball = new Ball(Rahmen1);
+        ball->setObjectName(ArrayName(QStringLiteral("Figur1"), static_cast<int>(k)));
+        PlaceTwips(ball, left, 480, kBallSize, kBallSize);
+        Figur1[k] = ball;
+        auto* label = MakeLabel(ArrayName(QStringLiteral("Bezeichnung1"), static_cast<int>(k)), QString(), Rahmen1);
+        label->setFont(ScreenFont(9.75, true));
+        label->setAlignment(Qt::AlignCenter);
+        PlaceTwips(label, left + 90, 480 + 195, kBallSize - 180, 300);
+        Bezeichnung1[k] = label;
+    }
+
+    Bezeichnung3 = MakeLabel(QStringLiteral("Bezeichnung3"), QStringLiteral("Computertips in Listenform"), this);
+    PlaceTwips(Bezeichnung3, 3300, 1740, 5610, 255);
+    Liste1 = new QListWidget(this);
+    Liste1->setObjectName(QStringLiteral("Liste1"));
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSizeF(8.25);
+    Liste1->setFont(fixed);
+    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);
+    Liste1->setUniformItemSizes(true);
+
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    connect(pause_, &QTimer::timeout, this, &frmKugel1::NextStep);
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, &frmKugel1::HBildlauf1_Change);
+    connect(Befehl1, &QPushButton::clicked, this, &frmKugel1::Befehl1_Click);
+    connect(Befehl2, &QPushButton::clicked, this, &frmKugel1::Befehl2_Click);
+    connect(Befehl3, &QPushButton::clicked, this, &frmKugel1::Befehl3_Click);
+    Form_Load();
+}
+
+void frmKugel1::Form_Load() {
+    CenterOnDesktop(this);
+    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);
+    HBildlauf1->setRange(0, 10);
+    HBildlauf1->setPageStep(2);
+    HBildlauf1->setSingleStep(1);
+    HBildlauf1->setValue(5);
+    HBildlauf1_Change(HBildlauf1->value());
+}
+
+void frmKugel1::HBildlauf1_Change(int position) {
+    DelaySeconds = position / 10.0;
+    Bezeichnung8->setText(ToQ(FormatNumber(DelaySeconds, "0.0")) + QStringLiteral(" Sek"));
+}
+
+void frmKugel1::Befehl1_Click() {
+    if (Befehl1->text() == kStop) {
+        // The tip in progress still completes; the loop ends after its list line.
+        StopRequested = true;
+        Befehl1->setText(kStart);
+        Befehl3->setEnabled(true);
+        return;
+    }
+    Befehl1->setText(kStop);
+    StopRequested = false;
+    Liste1->clear();
+    TipCount = 0;
+    Befehl3->setEnabled(false);
+    RunDrawLoop();
+}
+
+void frmKugel1::RunDrawLoop() {
+    // Started again while the last tip of a stopped sequence is still being revealed: that
+    // tip is dropped and the new sequence begins, so only one sequence ever runs.
+    phase_ = Phase::BeforeTip;
+    SchedulePause();
+}
+
+// The pauses are timer intervals: between the steps the event loop runs, so the screen stays
+// usable, a changed delay applies to the next pause, and closing the screen simply ends the
+// sequence with the timer that belongs to it.
+void frmKugel1::SchedulePause() { pause_->start(static_cast<int>(std::lround(DelaySeconds * 1000))); }
+
+void frmKugel1::NextStep() {
+    switch (phase_) {
+        case Phase::BeforeTip:
+            StartTip();
+            phase_ = Phase::Revealing;
+            SchedulePause();
+            break;
+        case Phase::Revealing:
+            RevealNext();
+            if (revealed_ < tip_.size()) {
+                SchedulePause();
+            } else {
+                FinishTip();
+            }
+            break;
+        case Phase::Idle:
+            break;
+    }
+}
+
+void frmKugel1::StartTip() {
+    ++TipCount;
+    const QColor windowBack = palette().color(QPalette::Base);
+    for (int n = 1; n <= kLottoHighest; ++n) {
+        QLabel* cell = Bezeichnung6[static_cast<std::size_t>(n)];
+        QPalette plain = cell->palette();
+        plain.setColor(QPalette::Window, windowBack);
+        plain.setColor(QPalette::WindowText, Qt::black);
+        cell->setPalette(plain);
+        cell->setFont(ScreenFont(9.75));
+    }
+    for (std::size_t k = 0; k < kTipSize; ++k) {
+        Figur1[k]->hide();
+        Bezeichnung1[k]->hide();
+    }
+    tip_ = drawer_.DrawTip();
+    revealed_ = 0;
+}
+
+void frmKugel1::RevealNext() {
+    const std::size_t k = revealed_++;
+    const int n = tip_[k];
+    QLabel* cell = Bezeichnung6[static_cast<std::size_t>(n)];
+    QPalette lit = cell->palette();
+    lit.setColor(QPalette::Window, kRevealBack);
+    lit.setColor(QPalette::WindowText, kRevealText);
+    cell->setPalette(lit);
+    cell->setFont(ScreenFont(9.75, true));
+    Bezeichnung1[k]->setText(QString::number(n));
+    Figur1[k]->show();
+    Bezeichnung1[k]->show();
+    Bezeichnung1[k]->raise();
+}
+
+void frmKugel1::FinishTip() {
+    Liste1->addItem(ToQ(TipLine(TipCount, tip_)));
+    Liste1->scrollToBottom();
+    if (StopRequested) {
+        phase_ = Phase::Idle;
+        return;
+    }
+    if (TipCount >= tipLimit_) {
+        EndSequence();
+        ShowNote(this,
+                 Paragraphs({QStringLiteral("Es wurden %1 Tips gezogen; mehr fasst eine Folge nicht.").arg(TipCount),
+                             QStringLiteral("Die Ziehung wurde angehalten.")}),
+                 kCaption);
+        return;
+    }
+    phase_ = Phase::BeforeTip;
+    SchedulePause();
+}
+
+void frmKugel1::EndSequence() {
+    pause_->stop();
+    phase_ = Phase::Idle;
+    StopRequested = true;
+    Befehl1->setText(kStart);
+    Befehl3->setEnabled(true);
+}
+
+void frmKugel1::Befehl2_Click() {
+    EndSequence();
+    // Show the menu first, then go: the picker stood in for it while it was open.
+    screens_.Open(ScreenId::frmZoltauswahl);
+    screens_.Unload(ScreenId::frmKugel1);
+}
+
+void frmKugel1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Befehl2_Click();
+}
+
+bool frmKugel1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Bild2 && event->type() == QEvent::Paint) {
+        DrawCellFrames();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmKugel1::DrawCellFrames() {
+    // Each cell looks sunken: dark grey along its top and left edge one pixel outside it,
+    // white along its bottom and right edge. The design's 5-twip offset of the white lines
+    // is a third of a pixel and falls onto the pixel just outside the cell.
+    QPainter painter(Bild2);
+    for (int n = 1; n <= kLottoHighest; ++n) {
+        const QRect cell = Bezeichnung6[static_cast<std::size_t>(n)]->geometry();
+        const int left = cell.left() - 1;
+        const int top = cell.top() - 1;
+        const int right = cell.left() + cell.width();
+        const int bottom = cell.top() + cell.height();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(left, top, right, top);
+        painter.drawLine(left, top, left, bottom);
+        painter.setPen(Qt::white);
+        painter.drawLine(left + 1, bottom, right, bottom);
+        painter.drawLine(right, top + 1, right, bottom);
+    }
+}
+
+void frmKugel1::Befehl3_Click() { PrintTips(8, 50, 53); }
+
+void frmKugel1::PrintTips(double leftMarginMm, double rightMarginMm, int entriesPerPage) {
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(Liste1->count()));
+    for (int i = 0; i < Liste1->count(); ++i) entries.push_back(ToStd(Liste1->item(i)->text()));
+    const std::vector<TipPage> pages = PaginateTips(entries, entriesPerPage);
+    const auto follow = [this](int index) { Liste1->setCurrentRow(index); };
+
+    if (printFallback_.printerInstalled && printFallback_.printerInstalled()) {
+        QPrinter printer(QPrinterInfo::defaultPrinter());
+        printer.setDocName(kCaption);
+        if (!PrintTipPages(printer, pages, leftMarginMm, rightMarginMm, follow).ok) {
+            ShowInputError(this, QStringLiteral("Der Drucker konnte nicht angesprochen werden."), kCaption);
+        }
+        return;
+    }
+    if (!printFallback_.offerPdf || !printFallback_.offerPdf(this)) return;
+    const QString path = printFallback_.pdfPath ? printFallback_.pdfPath(this) : QString();
+    if (path.isEmpty()) return;
+    bool written = false;
+    {
+        QPdfWriter pdf(path);
+        pdf.setTitle(kCaption);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        written = PrintTipPages(pdf, pages, leftMarginMm, rightMarginMm, follow).ok;
+    }
+    if (!written) {
+        ShowInputError(this, Paragraphs({QStringLiteral("Die Datei konnte nicht geschrieben werden:"), path}), kCaption);
+    }
+}
+
+}  // namespace zolt

@@ -1,0 +1,142 @@
+#include "ui/misc/frmZinssatz.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/InterestRate.h"
+#include "ui/common/FormKit.h"
+#include "ui/common/Layout.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/ScreenSlots.h"
+
+namespace zolt {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zinssatz Fehlernachricht");
+const QString kWarning = QStringLiteral("--->ENDKAPITAL IST KLEINER ANFANGSKAPITAL");
+
+QString RefusalMessage(InterestRateRefusal refusal) {
+    switch (refusal) {
+        case InterestRateRefusal::ZeroStartCapital:
+            return QStringLiteral("Das Anfangskapital darf nicht 0 sein.");
+        case InterestRateRefusal::ZeroYears:
+            return QStringLiteral("Die Anzahl der Jahre darf nicht 0 sein.");
+        case InterestRateRefusal::NegativeRatioFraction:
+            return Paragraphs({QStringLiteral("Anfangs- und Endkapital haben verschiedene Vorzeichen."),
+                               QStringLiteral("Für diese Anzahl der Jahre lässt sich daraus kein Zinssatz "
+                                              "ermitteln.")});
+        case InterestRateRefusal::NotFinite:
+        case InterestRateRefusal::None:
+            break;
+    }
+    return Paragraphs({QStringLiteral("Der Zinssatz ist zu groß oder nicht bestimmbar."),
+                       QStringLiteral("Bitte überprüfen Sie die eingegebenen Daten.")});
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent, int l, int t, int w, int h) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    PlaceTwips(label, l, t, w, h);
+    return label;
+}
+
+QLineEdit* MakeField(const QString& name, QWidget* parent, int l, int t, int w, int h) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    PlaceTwips(field, l, t, w, h);
+    return field;
+}
+
+}  // namespace
+
+frmZinssatz::frmZinssatz(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
+    setObjectName(QStringLiteral("frmZinssatz"));
+    setWindowTitle(QStringLiteral("Zinsatzermittlung"));
+    setFont(DialogFont());
+    SetClientTwips(this, 7200, 5160);
+
+    Bezeichnung6 = MakeLabel(QStringLiteral("Bezeichnung6"),
+                             QStringLiteral("Ermittlung des Zinssatzes bei vorgegebenen Anfangs - und Endkapital"),
+                             this, 240, 150, 6720, 315);
+    QFont bold = Bezeichnung6->font();
+    bold.setBold(true);
+    Bezeichnung6->setFont(bold);
+    Bezeichnung6->setAlignment(Qt::AlignCenter);
+
+    Rahmen1 = new QGroupBox(QStringLiteral("Eingabedaten"), this);
+    Rahmen1->setObjectName(QStringLiteral("Rahmen1"));
+    PlaceTwips(Rahmen1, 240, 600, 6720, 2580);
+    Bezeichnung1 = MakeLabel(QStringLiteral("Bezeichnung1"), QStringLiteral("Vorhandenes Anfangskapital   ?"), Rahmen1,
+                             240, 390, 4200, 285);
+    Text1 = MakeField(QStringLiteral("Text1"), Rahmen1, 4560, 360, 1920, 315);
+    Bezeichnung2 = MakeLabel(QStringLiteral("Bezeichnung2"), QStringLiteral("Gewünschtes Endkapital   ?"), Rahmen1,
+                             240, 870, 4200, 285);
+    Text2 = MakeField(QStringLiteral("Text2"), Rahmen1, 4560, 840, 1920, 315);
+    Bezeichnung5 = MakeLabel(QStringLiteral("Bezeichnung5"), QString(), Rahmen1, 240, 1320, 6240, 285);
+    QPalette red = Bezeichnung5->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Bezeichnung5->setPalette(red);
+    Bezeichnung3 = MakeLabel(QStringLiteral("Bezeichnung3"),
+                             QStringLiteral("Nach wieviel Jahren soll das Endkapital erreicht sein ?"), Rahmen1, 240,
+                             1740, 4200, 495);
+    Text3 = MakeField(QStringLiteral("Text3"), Rahmen1, 4560, 1830, 1920, 315);
+
+    Rahmen2 = new QGroupBox(QStringLiteral("Ausgabedaten"), this);
+    Rahmen2->setObjectName(QStringLiteral("Rahmen2"));
+    PlaceTwips(Rahmen2, 240, 3300, 6720, 1020);
+    Bezeichnung4 = MakeLabel(QStringLiteral("Bezeichnung4"),
+                             QStringLiteral(" Notwendiger Zinsatz für die gewünschte Kapitalvermehrung   (in %)"),
+                             Rahmen2, 240, 330, 4200, 495);
+    Text4 = MakeField(QStringLiteral("Text4"), Rahmen2, 4560, 420, 1920, 315);
+    Text4->setReadOnly(true);
+    Text4->setAlignment(Qt::AlignRight);
+
+    Befehl1 = new QPushButton(QStringLiteral("Berechnung"), this);
+    Befehl1->setObjectName(QStringLiteral("Befehl1"));
+    PlaceTwips(Befehl1, 240, 4500, 2160, 420);
+    Befehl1->setDefault(true);
+    Befehl2 = new QPushButton(QStringLiteral("Beenden"), this);
+    Befehl2->setObjectName(QStringLiteral("Befehl2"));
+    PlaceTwips(Befehl2, 4800, 4500, 2160, 420);
+
+    connect(Befehl1, &QPushButton::clicked, this, &frmZinssatz::Befehl1_Click);
+    connect(Befehl2, &QPushButton::clicked, this, &frmZinssatz::Befehl2_Click);
+    Form_Load();
+}
+
+void frmZinssatz::Form_Load() { CenterOnDesktop(this); }
+
+void frmZinssatz::Form_Activate() { Text1->setFocus(); }
+
+bool frmZinssatz::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmZinssatz::Befehl1_Click() {
+    bool overflow = false;
+    const auto values = ReadCurrencyFields({Text1, Text2, Text3}, &overflow);
+    if (!values) {
+        ShowInputError(this,
+                       overflow ? QStringLiteral("Eine eingegebene Zahl ist zu groß.")
+                                : QStringLiteral("Eingegebene Daten sind nicht numerisch."),
+                       kTitle);
+        return;
+    }
+    const InterestRateResult result = RequiredInterestRate({(*values)[0], (*values)[1], (*values)[2]});
+    if (!result.ok()) {
+        ShowInputError(this, RefusalMessage(result.refusal), kTitle);
+        return;
+    }
+    Bezeichnung5->setText(result.endBelowStart ? kWarning : QString());
+    WriteNumber(Text4, result.ratePercent, "##.00");
+}
+
+void frmZinssatz::Befehl2_Click() { hide(); }
+
+}  // namespace zolt
