@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/ScreenTable.h"
 #include "support/ScreenTestKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/ScreenSlots.h"
@@ -610,16 +611,29 @@ private slots:
         QVERIFY(Label("Bezeichnung1")->isVisible());
     }
 
-    void openedFromItsSlotOnce() {
+    // "Kredit-Rate" on the selection menu opens the sheet; after "zurück" the same sheet
+    // comes back with its entries.
+    void openedByTheMenuButtonAndKeptWhenHidden() {
         zolt::ScreenSlots screens;
-        screens.Register(zolt::ScreenId::LoanSheet,
-                         [](zolt::ScreenSlots& s) -> QWidget* { return new zolt::LoanSheet(s); });
-        QWidget* first = screens.Open(zolt::ScreenId::LoanSheet);
-        QVERIFY(first);
-        QCOMPARE(first->objectName(), QStringLiteral("LoanSheet"));
-        first->hide();
-        QCOMPARE(screens.Open(zolt::ScreenId::LoanSheet), first);
+        screens.SetQuitHandler([] {});
+        zolt::RegisterScreens(screens);
+        QWidget* menu = screens.Open(zolt::ScreenId::frmZoltauswahl);
+        QVERIFY(menu);
+        QPushButton* button = Find<QPushButton>(menu, QStringLiteral("Befehl5"));
+        QCOMPARE(button->text(), QStringLiteral("Kredit-Rate"));
+        Click(button);
+        auto* sheet = screens.Get<zolt::LoanSheet>(zolt::ScreenId::LoanSheet);
+        QVERIFY(sheet);
+        QVERIFY(sheet->isVisible());
+        TypeInto(Find<QLineEdit>(sheet, QStringLiteral("txtPurchTotl")), QStringLiteral("4711"));
+        sheet->findChild<QAction*>(QStringLiteral("mnuOptZ"))->trigger();
+        QVERIFY(!sheet->isVisible());
+        Click(button);
+        QCOMPARE(screens.Get<zolt::LoanSheet>(zolt::ScreenId::LoanSheet), sheet);
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(Find<QLineEdit>(sheet, QStringLiteral("txtPurchTotl"))->text(), QStringLiteral("4711"));
         screens.Unload(zolt::ScreenId::LoanSheet);
+        screens.Unload(zolt::ScreenId::frmZoltauswahl);
     }
 };
 
