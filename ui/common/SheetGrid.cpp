@@ -540,6 +540,11 @@ void SheetGrid::SetScrollBars(int setting) {
     setVerticalScrollBarPolicy((scrollBars_ & kScrollVertical) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
+void SheetGrid::ScrollToOrigin() {
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
 void SheetGrid::Refresh() {
     viewport()->update();
     horizontalHeader()->viewport()->update();
@@ -595,6 +600,8 @@ void ClearGrid(SheetGrid& grid) {
     grid.SetText(QString());
     grid.SetFillStyle(0);
     grid.SetSelectionEnd(1, 1);
+    // What is shown next starts at its first row and column, not where the last one was scrolled.
+    grid.ScrollToOrigin();
 }
 
 namespace {

@@ -209,6 +209,8 @@ public:
     // --- scroll bars and painting ------------------------------------------------------
     int ScrollBars() const { return scrollBars_; }
     void SetScrollBars(int setting);
+    // Scrolls the body back to its first row and column.
+    void ScrollToOrigin();
     void Refresh();
 
     // Width of a text in the grid's font, in twips (the widest line of a multi-line text).
@@ -249,7 +251,7 @@ private:
 // --- routines shared by the savings sheet and the loan sheet ---------------------------
 
 // Blanks the fixed row and column (" ") and the body (""); the top-left cell keeps its
-// text and picture; the selection ends up on cell (1, 1).
+// text and picture; the selection ends up on cell (1, 1), scrolled back into view.
 void ClearGrid(SheetGrid& grid);
 
 // Rows, columns, scroll bars, row heights and column widths for a table of rateCount rows

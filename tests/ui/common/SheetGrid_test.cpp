@@ -70,6 +70,7 @@ private slots:
     void headersStayInViewWhileScrolling();
     void selectionStaysMarkedWithoutFocus();
     void sizesReachTheView();
+    void shrinkingDropsCells();
     void modelStaysConsistent();
 };
 
@@ -452,6 +453,17 @@ void SheetGridTest::headersStayInViewWhileScrolling() {
     QCOMPARE(grid->verticalHeader()->logicalIndexAt(grid->verticalHeader()->height() - 5), 500);
     QCOMPARE(grid->CellText(501, 0), QStringLiteral("50,0%"));
     QCOMPARE(grid->CellText(0, 400), QStringLiteral("\r\n400\r\nMonate"));
+
+    // a long plan after the table scrolls vertically only, and starts at its first row
+    const auto plan = std::make_shared<const DetailPlan>(
+        BuildDetailPlan(100, 5, 100, InterestCycle::SavingsPlan, InterestKind::Compound));
+    ShowDetailPlan(*grid, plan, InterestCycle::SavingsPlan, InterestKind::Compound);
+    QCoreApplication::processEvents();
+    QVERIFY(grid->verticalScrollBar()->isVisible());
+    QVERIFY(grid->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(grid->verticalScrollBar()->value(), 0);
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    QCOMPARE(grid->verticalHeader()->logicalIndexAt(2), 0);
 }
 
 void SheetGridTest::selectionStaysMarkedWithoutFocus() {
@@ -479,6 +491,32 @@ void SheetGridTest::sizesReachTheView() {
     QCOMPARE(grid->horizontalHeader()->sectionSize(1), 100);
     QCOMPARE(grid->verticalHeader()->sectionSize(2), 40);
     QCOMPARE(grid->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+}
+
+void SheetGridTest::shrinkingDropsCells() {
+    auto grid = MakeGrid();
+    auto values = std::make_shared<const std::vector<double>>(std::vector<double>(16 * 3, 2.5));
+    grid->SetNumbers(1, 1, NumberMatrix{values, 0, 3, 16, 3, "#0.00"});
+    grid->SetCellText(12, 0, "label");
+    grid->SetColAlignment(2, kGridAlignRight);
+    QCOMPARE(grid->CellText(16, 3), QStringLiteral("2,50"));
+    QCOMPARE(grid->Model()->data(grid->Model()->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+    // rows and columns taken away lose their contents; added again they are empty
+    grid->SetRows(10);
+    grid->SetCols(3);
+    QCOMPARE(grid->CellText(9, 2), QStringLiteral("2,50"));
+    QVERIFY(grid->CellText(12, 0).isEmpty());
+    grid->SetRows(17);
+    grid->SetCols(4);
+    QVERIFY(grid->CellText(12, 0).isEmpty());
+    QVERIFY(grid->CellText(12, 1).isEmpty());
+    QVERIFY(grid->CellText(1, 3).isEmpty());
+    QCOMPARE(grid->CellText(9, 2), QStringLiteral("2,50"));
+    // cells outside the grid read as empty and take no text
+    grid->SetCellText(40, 1, "x");
+    QVERIFY(grid->CellText(40, 1).isEmpty());
+    QVERIFY(grid->CellText(-1, 0).isEmpty());
 }
 
 void SheetGridTest::modelStaysConsistent() {
