@@ -3,12 +3,22 @@
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/loans/LoanSheet.h"
+#include "ui/loans/frmKZinssatz.h"
+#include "ui/loans/frmKreditvergleich.h"
+#include "ui/loans/frmLaufzeit.h"
 #include "ui/misc/frmKugel1.h"
+#include "ui/misc/frmRente.h"
+#include "ui/misc/frmVielfach.h"
 #include "ui/misc/frmZinssatz.h"
 #include "ui/savings/frmBuschatz.h"
 #include "ui/savings/frmExtra.h"
 #include "ui/savings/frmSSumme.h"
 #include "ui/tools/frmHinweis.h"
+#include "ui/tools/Calculator.h"
+#include "ui/tools/frmCallDlls.h"
+#include "ui/tools/frmKalender.h"
+#include "ui/tools/frmMenus.h"
+#include "ui/tools/frmScrollBars.h"
 
 namespace zolt {
 
@@ -31,6 +41,16 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::frmBuschatz, Make<frmBuschatz>()},
         {ScreenId::frmExtra, Make<frmExtra>()},
         {ScreenId::frmSSumme, Make<frmSSumme>()},
+        {ScreenId::frmRente, Make<frmRente>()},
+        {ScreenId::frmVielfach, Make<frmVielfach>()},
+        {ScreenId::Calculator, Make<Calculator>()},
+        {ScreenId::frmKalender, Make<frmKalender>()},
+        {ScreenId::frmScrollBars, Make<frmScrollBars>()},
+        {ScreenId::frmCallDlls, Make<frmCallDlls>()},
+        {ScreenId::frmMenus, Make<frmMenus>()},
+        {ScreenId::frmLaufzeit, Make<frmLaufzeit>()},
+        {ScreenId::frmKZinssatz, Make<frmKZinssatz>()},
+        {ScreenId::frmKreditvergleich, Make<frmKreditvergleich>()},
         {ScreenId::LoanSheet, Make<LoanSheet>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);

@@ -1,0 +1,49 @@
+#include "core/BounceMotion.h"
+
+#include <gtest/gtest.h>
+
+namespace zolt {
+namespace {
+
+TEST(BounceMotion, MovesByItsStepInsideTheArea) {
+    const BounceState next = BounceStep({100, 100, 5, -3}, 32, 32, {0, 0, 800, 600});
+    EXPECT_EQ(next.x, 105);
+    EXPECT_EQ(next.y, 97);
+    EXPECT_EQ(next.dx, 5);
+    EXPECT_EQ(next.dy, -3);
+}
+
+TEST(BounceMotion, BouncesOffTheRightAndTopEdges) {
+    // Right edge: the last fitting x is 800 - 32 = 768; 766 + 5 overshoots by 3.
+    BounceState next = BounceStep({766, 2, 5, -3}, 32, 32, {0, 0, 800, 600});
+    EXPECT_EQ(next.x, 765);
+    EXPECT_EQ(next.dx, -5);
+    EXPECT_EQ(next.y, 1);  // 2 - 3 = -1 is reflected to 1
+    EXPECT_EQ(next.dy, 3);
+}
+
+TEST(BounceMotion, StaysInsideOverManySteps) {
+    const BounceArea area{-100, 50, 1024, 768};
+    BounceState state{400, 300, 7, 5};
+    int bouncesX = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const int before = state.dx;
+        state = BounceStep(state, 40, 30, area);
+        if (state.dx != before) ++bouncesX;
+        ASSERT_GE(state.x, area.left);
+        ASSERT_LE(state.x + 40, area.left + area.width);
+        ASSERT_GE(state.y, area.top);
+        ASSERT_LE(state.y + 30, area.top + area.height);
+    }
+    // 70000 pixels of travel over a 984-pixel track: about 71 bounces.
+    EXPECT_NEAR(bouncesX, 70000 / 984, 2);
+}
+
+TEST(BounceMotion, TinyAreaPinsTheSprite) {
+    const BounceState next = BounceStep({5, 5, 3, 3}, 32, 32, {10, 20, 16, 16});
+    EXPECT_EQ(next.x, 10);
+    EXPECT_EQ(next.y, 20);
+}
+
+}  // namespace
+}  // namespace zolt
