@@ -239,38 +239,39 @@ private slots:
         QTest::addColumn<QString>("lenMinAfter");
         QTest::addColumn<QString>("lenMaxAfter");
         QTest::addColumn<bool>("built");
-        QTest::newRow("no price") << "" << "" << "" << "0,0" << QStringList{kPriceMessage} << "" << "" << "" << false;
+        QTest::addColumn<QString>("focus");  // where a refusal puts the cursor
+        QTest::newRow("no price") << "" << "" << "" << "0,0" << QStringList{kPriceMessage} << "" << "" << "" << false << "txtPurchTotl";
         QTest::newRow("negative price") << "-100" << "1" << "5" << "5,0" << QStringList{kPriceMessage} << "" << "1"
-                                        << "5" << false;
+                                        << "5" << false << "txtPurchTotl";
         QTest::newRow("letters as price") << "abc" << "1" << "5" << "5,0" << QStringList{kPriceMessage} << "" << "1"
-                                          << "5" << false;
+                                          << "5" << false << "txtPurchTotl";
         QTest::newRow("no maximum term") << "10000" << "1" << "" << "5,0" << QStringList{kMaxTermMessage} << "10000"
-                                         << "1" << "" << false;
+                                         << "1" << "" << false << "txtLenMax";
         QTest::newRow("terms reversed") << "10000" << "5" << "2" << "5,0" << QStringList{kTermOrderMessage} << "10000"
-                                        << "5" << "" << false;
+                                        << "5" << "" << false << "txtLenMax";
         QTest::newRow("equal terms pass") << "10000" << "3" << "3" << "5,0" << QStringList{} << "10000" << "3" << "3"
-                                          << true;
+                                          << true << "";
         QTest::newRow("no minimum term, then zero rate")
             << "10000" << "" << "5" << "0,0" << QStringList{kMinTermMessage, kZeroRateMessage} << "10000" << "1" << "5"
-            << false;
+            << false << "comIntrMax";
         QTest::newRow("no minimum term, built anyway")
-            << "10000" << "" << "5" << "5,0" << QStringList{kMinTermMessage} << "10000" << "1" << "5" << true;
+            << "10000" << "" << "5" << "5,0" << QStringList{kMinTermMessage} << "10000" << "1" << "5" << true << "";
         QTest::newRow("maximum rate zero") << "10000" << "1" << "5" << "0,0" << QStringList{kZeroRateMessage}
-                                           << "10000" << "1" << "5" << false;
+                                           << "10000" << "1" << "5" << false << "comIntrMax";
         // Refusals beyond the sheet's own checks: no instalment or no readable table.
         QTest::newRow("minimum term zero") << "10000" << "0" << "5" << "5,0" << QStringList{kMinTermMessage} << "10000"
-                                           << "0" << "5" << false;
+                                           << "0" << "5" << false << "txtLenMin";
         QTest::newRow("maximum below one after minimum set")
             << "10000" << "" << "0" << "5,0" << QStringList{kMinTermMessage, kTermOrderMessage} << "10000" << "1" << ""
-            << false;
+            << false << "txtLenMax";
         QTest::newRow("beyond fifty years") << "10000" << "1" << "51" << "5,0" << QStringList{kLongTermMessage}
-                                            << "10000" << "1" << "51" << false;
+                                            << "10000" << "1" << "51" << false << "txtLenMax";
         QTest::newRow("huge term") << "10000" << "1" << "1e308" << "5,0" << QStringList{kLongTermMessage} << "10000"
-                                   << "1" << "1e308" << false;
+                                   << "1" << "1e308" << false << "txtLenMax";
         QTest::newRow("huge price") << "1e308" << "1" << "5" << "5,0" << QStringList{kPriceMessage} << "" << "1" << "5"
-                                    << false;
+                                    << false << "txtPurchTotl";
         QTest::newRow("overflowing price") << "1e999" << "1" << "5" << "5,0" << QStringList{kPriceMessage} << "" << "1"
-                                           << "5" << false;
+                                           << "5" << false << "txtPurchTotl";
     }
     void tableRequestChecksInOrder() {
         QFETCH(QString, price);
@@ -282,6 +283,7 @@ private slots:
         QFETCH(QString, lenMinAfter);
         QFETCH(QString, lenMaxAfter);
         QFETCH(bool, built);
+        QFETCH(QString, focus);
         Enter(price, QString(), lenMin, lenMax);
         PickRate("comIntrMax", maxRate);
         BoxRecorder boxes;
@@ -296,6 +298,10 @@ private slots:
         QCOMPARE(Edit("txtLenMax")->text(), lenMaxAfter);
         QCOMPARE(Label("Bezeichnung1")->isVisible(), built);
         QCOMPARE(Action(QStringLiteral("mnuOptCopy"))->isEnabled(), built);
+        if (!focus.isEmpty()) {
+            QVERIFY(sheet_->focusWidget());
+            QCOMPARE(sheet_->focusWidget()->objectName(), focus);
+        }
     }
 
     void minimumRateZeroStartsAtOneTenth() {
