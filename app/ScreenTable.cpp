@@ -2,6 +2,7 @@
 
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/loans/LoanSheet.h"
 #include "ui/loans/frmKZinssatz.h"
 #include "ui/loans/frmKreditvergleich.h"
 #include "ui/loans/frmLaufzeit.h"
@@ -52,6 +53,7 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::frmLaufzeit, Make<frmLaufzeit>()},
         {ScreenId::frmKZinssatz, Make<frmKZinssatz>()},
         {ScreenId::frmKreditvergleich, Make<frmKreditvergleich>()},
+        {ScreenId::LoanSheet, Make<LoanSheet>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }

@@ -84,12 +84,12 @@ frmZoltauswahl::frmZoltauswahl(ScreenSlots& screens, QWidget* parent) : QWidget(
     SetClientTwips(this, kClientWidth, kClientHeight);
     Track(this);
 
-    for (const FrameSpec& spec : kFrames) {
-        auto* frame = new QGroupBox(QString::fromUtf8(spec.caption), this);
-        frame->setObjectName(QString::fromUtf8(spec.name));
+    for (const FrameSpec& row : kFrames) {
+        auto* frame = new QGroupBox(QString::fromUtf8(row.caption), this);
+        frame->setObjectName(QString::fromUtf8(row.name));
         // Frames are opaque panels over the gradient, as the buttons are.
         frame->setAutoFillBackground(true);
-        PlaceTwips(frame, spec.left, spec.top, spec.width, spec.height);
+        PlaceTwips(frame, row.left, row.top, row.width, row.height);
         Track(frame);
         frames_.push_back(frame);
     }
@@ -103,14 +103,14 @@ frmZoltauswahl::frmZoltauswahl(ScreenSlots& screens, QWidget* parent) : QWidget(
     // The status line itself has no mouse behaviour: over it the text stays.
     Track(Bezeichnung1);
 
-    for (const ButtonSpec& spec : kButtons) {
-        QWidget* container = spec.frame == kOnWindow ? static_cast<QWidget*>(this) : frames_[static_cast<std::size_t>(spec.frame)];
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), container);
-        button->setObjectName(QString::fromUtf8(spec.name));
-        PlaceTwips(button, spec.left, spec.top, spec.width, spec.height);
+    for (const ButtonSpec& row : kButtons) {
+        QWidget* container = row.frame == kOnWindow ? static_cast<QWidget*>(this) : frames_[static_cast<std::size_t>(row.frame)];
+        auto* button = new QPushButton(QString::fromUtf8(row.caption), container);
+        button->setObjectName(QString::fromUtf8(row.name));
+        PlaceTwips(button, row.left, row.top, row.width, row.height);
         Track(button);
-        if (spec.status) statusTexts_.emplace_back(button, QString::fromUtf8(spec.status));
-        connect(button, &QPushButton::clicked, this, spec.click);
+        if (row.status) statusTexts_.emplace_back(button, QString::fromUtf8(row.status));
+        connect(button, &QPushButton::clicked, this, row.click);
     }
 
     // The donation label is not created: the program has no donation address.

@@ -68,7 +68,6 @@ private slots:
     void cleanup();
 
     void loadsWithItsControls();
-    void menuButtonOpensTheScreen();
     void focusGoesToTheWishedAnnuityOnActivation();
     void inflationChoiceShowsAndHidesItsBox();
     void hintsFollowTheRateBoxesAndTheReturnButton();
@@ -175,23 +174,6 @@ void frmRenteTest::loadsWithItsControls() {
     QCOMPARE(Find(screen_, "Liste1")->height(), 338);
 }
 
-void frmRenteTest::menuButtonOpensTheScreen() {
-    ScreenSlots screens;
-    RegisterScreens(screens);
-    screens.SetQuitHandler([] {});
-    QWidget* menu = screens.Open(ScreenId::frmZoltauswahl);
-    QVERIFY(menu);
-    Click(Find(menu, "Befehl8"));
-    auto* opened = screens.Get<frmRente>(ScreenId::frmRente);
-    QVERIFY(opened);
-    QVERIFY(opened->isVisible());
-    QCOMPARE(opened->objectName(), QStringLiteral("frmRente"));
-    // The return button hides it; the next press shows the same instance.
-    opened->hide();
-    Click(Find(menu, "Befehl8"));
-    QCOMPARE(screens.Get<frmRente>(ScreenId::frmRente), opened);
-    QVERIFY(opened->isVisible());
-}
 
 void frmRenteTest::focusGoesToTheWishedAnnuityOnActivation() {
     screen_->show();

@@ -54,7 +54,6 @@ private slots:
     void cleanup();
 
     void loadsWithItsControls();
-    void menuButtonOpensTheScreen();
     void returnButtonHidesAndKeepsTheState();
 
     void resultInYearsAndMonths_data();
@@ -129,23 +128,6 @@ void frmVielfachTest::loadsWithItsControls() {
         QCOMPARE(Find<QPushButton>(screen_, name)->text(), QString::fromUtf8(caption));
 }
 
-void frmVielfachTest::menuButtonOpensTheScreen() {
-    ScreenSlots screens;
-    RegisterScreens(screens);
-    screens.SetQuitHandler([] {});
-    QWidget* menu = screens.Open(ScreenId::frmZoltauswahl);
-    QVERIFY(menu);
-    Click(Find(menu, "Befehl13"));
-    auto* opened = screens.Get<frmVielfach>(ScreenId::frmVielfach);
-    QVERIFY(opened);
-    QVERIFY(opened->isVisible());
-    QCOMPARE(opened->objectName(), QStringLiteral("frmVielfach"));
-    // The return button hides it; the next press shows the same instance.
-    opened->hide();
-    Click(Find(menu, "Befehl13"));
-    QCOMPARE(screens.Get<frmVielfach>(ScreenId::frmVielfach), opened);
-    QVERIFY(opened->isVisible());
-}
 
 void frmVielfachTest::returnButtonHidesAndKeepsTheState() {
     screen_->show();

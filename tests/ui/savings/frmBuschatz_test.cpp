@@ -51,7 +51,6 @@ private slots:
     void hostileInputsNeverShowNonFiniteNumbers_data();
     void hostileInputsNeverShowNonFiniteNumbers();
     void beendenHidesAndKeepsTheState();
-    void menuSlotOpensTheScreen();
 
 private:
     template <typename T = QWidget>
@@ -360,26 +359,6 @@ void frmBuschatzTest::beendenHidesAndKeepsTheState() {
     QCOMPARE(Field("Text2"), QStringLiteral("1.180,00 \u20AC"));
 }
 
-void frmBuschatzTest::menuSlotOpensTheScreen() {
-    ScreenSlots slotsOfMenu;
-    slotsOfMenu.SetQuitHandler([] {});
-    RegisterScreens(slotsOfMenu);
-    QWidget* menu = slotsOfMenu.Open(ScreenId::frmZoltauswahl);
-    QVERIFY(menu);
-    auto* button = Find<QPushButton>(menu, QStringLiteral("Befehl3"));
-    QCOMPARE(button->text(), QStringLiteral("Bundesschatzbriefe"));
-    Click(button);
-    auto* opened = slotsOfMenu.Get<frmBuschatz>(ScreenId::frmBuschatz);
-    QVERIFY(opened);
-    QVERIFY(opened->isVisible());
-    QCOMPARE(opened->objectName(), QStringLiteral("frmBuschatz"));
-    // The return button hides it; the menu button shows the same instance again.
-    Click(Find(opened, QStringLiteral("Befehl2")));
-    QVERIFY(!opened->isVisible());
-    Click(button);
-    QCOMPARE(slotsOfMenu.Get<frmBuschatz>(ScreenId::frmBuschatz), opened);
-    QVERIFY(opened->isVisible());
-}
 
 QTEST_MAIN(frmBuschatzTest)
 #include "frmBuschatz_test.moc"

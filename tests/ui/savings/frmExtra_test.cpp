@@ -63,7 +63,6 @@ private slots:
     void hostileInputsNeverShowNonFiniteNumbers_data();
     void hostileInputsNeverShowNonFiniteNumbers();
     void beendenHides();
-    void menuSlotOpensTheScreen();
 
 private:
     template <typename T = QWidget>
@@ -448,26 +447,6 @@ void frmExtraTest::beendenHides() {
     QCOMPARE(Field("Text2"), QStringLiteral("1.061,21 \u20AC"));
 }
 
-void frmExtraTest::menuSlotOpensTheScreen() {
-    ScreenSlots slotsOfMenu;
-    slotsOfMenu.SetQuitHandler([] {});
-    RegisterScreens(slotsOfMenu);
-    QWidget* menu = slotsOfMenu.Open(ScreenId::frmZoltauswahl);
-    QVERIFY(menu);
-    auto* button = Find<QPushButton>(menu, QStringLiteral("Befehl14"));
-    QCOMPARE(button->text(), QStringLiteral("Plussparen-Extrasparen"));
-    Click(button);
-    auto* opened = slotsOfMenu.Get<frmExtra>(ScreenId::frmExtra);
-    QVERIFY(opened);
-    QVERIFY(opened->isVisible());
-    QCOMPARE(opened->objectName(), QStringLiteral("frmExtra"));
-    // The return button hides it; the menu button shows the same instance again.
-    Click(Find(opened, QStringLiteral("Befehl2")));
-    QVERIFY(!opened->isVisible());
-    Click(button);
-    QCOMPARE(slotsOfMenu.Get<frmExtra>(ScreenId::frmExtra), opened);
-    QVERIFY(opened->isVisible());
-}
 
 QTEST_MAIN(frmExtraTest)
 #include "frmExtra_test.moc"

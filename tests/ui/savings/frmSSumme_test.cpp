@@ -61,7 +61,6 @@ private slots:
     void hostileInputsNeverShowNonFiniteNumbers_data();
     void hostileInputsNeverShowNonFiniteNumbers();
     void zurueckHides();
-    void menuSlotOpensTheScreen();
 
 private:
     template <typename T = QWidget>
@@ -308,26 +307,6 @@ void frmSSummeTest::zurueckHides() {
     QCOMPARE(Field("Text5"), QStringLiteral("10.000"));
 }
 
-void frmSSummeTest::menuSlotOpensTheScreen() {
-    ScreenSlots slotsOfMenu;
-    slotsOfMenu.SetQuitHandler([] {});
-    RegisterScreens(slotsOfMenu);
-    QWidget* menu = slotsOfMenu.Open(ScreenId::frmZoltauswahl);
-    QVERIFY(menu);
-    auto* button = Find<QPushButton>(menu, QStringLiteral("Befehl15"));
-    QCOMPARE(button->text(), QStringLiteral("Summen-Sparen"));
-    Click(button);
-    auto* opened = slotsOfMenu.Get<frmSSumme>(ScreenId::frmSSumme);
-    QVERIFY(opened);
-    QVERIFY(opened->isVisible());
-    QCOMPARE(opened->objectName(), QStringLiteral("frmSSumme"));
-    // The return button hides it; the menu button shows the same instance again.
-    Click(Find(opened, QStringLiteral("Befehl3")));
-    QVERIFY(!opened->isVisible());
-    Click(button);
-    QCOMPARE(slotsOfMenu.Get<frmSSumme>(ScreenId::frmSSumme), opened);
-    QVERIFY(opened->isVisible());
-}
 
 QTEST_MAIN(frmSSummeTest)
 #include "frmSSumme_test.moc"
