@@ -1,17 +1,15 @@
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include "app/ScreenTable.h"
+#include "support/HostileInput.h"
 #include "support/ScreenTestKit.h"
 #include "ui/common/ScreenSlots.h"
 
@@ -21,44 +19,6 @@ using namespace zolt::testing;
 Q_DECLARE_METATYPE(zolt::ScreenId)
 
 namespace {
-
-// Texts a user may type by mistake or on purpose; every field of every calculator gets each.
-const QStringList& HostileTexts() {
-    static const QStringList texts = {
-        QString(), QStringLiteral("abc"), QStringLiteral("1e308"), QStringLiteral("-1e308"), QStringLiteral("1e400"),
-        QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral("999999999999999999999999"), QStringLiteral(","),
-        QStringLiteral("-"), QStringLiteral("1.2.3,4,5"), QStringLiteral("NaN"), QStringLiteral("inf"),
-        QStringLiteral("\u20AC"), QStringLiteral("0,0000001"), QString(2000, QLatin1Char('9')),
-    };
-    return texts;
-}
-
-// What no screen may ever show: a not-a-number or an infinity in any spelling.
-bool ShowsNonFinite(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("\\b(nan|inf|infinity)\\b|1\\.#"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    return pattern.match(text).hasMatch();
-}
-
-QStringList NonFiniteTexts(QWidget* screen) {
-    QStringList found;
-    for (auto* edit : screen->findChildren<QLineEdit*>())
-        if (edit->isReadOnly() && ShowsNonFinite(edit->text())) found << edit->objectName() + ": " + edit->text();
-    for (auto* label : screen->findChildren<QLabel*>())
-        if (ShowsNonFinite(label->text())) found << label->objectName() + ": " + label->text();
-    for (auto* view : screen->findChildren<QAbstractItemView*>()) {
-        const QAbstractItemModel* model = view->model();
-        if (!model || qobject_cast<QComboBox*>(view->parentWidget())) continue;
-        const int rows = std::min(model->rowCount(), 60);
-        const int cols = std::min(model->columnCount(), 20);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < cols; ++c) {
-                const QString text = model->index(r, c).data().toString();
-                if (ShowsNonFinite(text)) found << view->objectName() + ": " + text;
-            }
-    }
-    return found;
-}
 
 // Clicks every enabled button and triggers every menu item of the screen, checking after each
 // that no output shows a non-finite number. A screen that unloads itself is opened again.

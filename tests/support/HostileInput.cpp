@@ -4,25 +4,35 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
 
 namespace zolt::testing {
 
 QStringList HostileTexts() {
-    return {QStringLiteral("1e308"),
+    return {QString(),
+            QStringLiteral("   "),
+            QStringLiteral("abc"),
+            QStringLiteral("12abc"),
+            QStringLiteral("0"),
+            QStringLiteral("-0"),
+            QStringLiteral("-5"),
+            QStringLiteral("0,0001"),
+            QStringLiteral("1e308"),
             QStringLiteral("-1e308"),
             QStringLiteral("1e309"),
+            QStringLiteral("1e-308"),
+            QStringLiteral("1,5e300"),
             QStringLiteral("99999999999999999999999"),
             QStringLiteral("922337203685477,5807"),
-            QStringLiteral("-5"),
-            QStringLiteral("0"),
-            QStringLiteral("0,0001"),
-            QStringLiteral("abc"),
-            QStringLiteral(""),
-            QStringLiteral("1,5e300"),
             QStringLiteral("NaN"),
-            QStringLiteral("inf")};
+            QStringLiteral("inf"),
+            QStringLiteral("--5"),
+            QStringLiteral("5,5,5"),
+            QStringLiteral("100 \u20AC"),
+            QStringLiteral("\u20AC"),
+            QString(2000, QLatin1Char('9'))};
 }
 
 namespace {
@@ -33,12 +43,13 @@ bool InsideComboBox(const QWidget* widget) {
     return false;
 }
 
-bool ShowsNonFinite(const QString& text) {
-    const QString lower = text.toLower();
-    return lower.contains(QStringLiteral("nan")) || lower.contains(QStringLiteral("inf")) ||
-           lower.contains(QChar(0x221E));
-}
 }  // namespace
+
+bool ShowsNonFinite(const QString& text) {
+    static const QRegularExpression nonFinite(QStringLiteral("\\b(inf|infinity|nan)\\b|1\\.#|\u221E"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    return text.contains(nonFinite);
+}
 
 QStringList NonFiniteTexts(QWidget* root) {
     QStringList found;
@@ -54,8 +65,11 @@ QStringList NonFiniteTexts(QWidget* root) {
     for (const QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
         const QAbstractItemModel* model = view->model();
         if (!model || InsideComboBox(view)) continue;
+        // The first rows and columns, and the last row: enough to see every kind of cell.
         const int rows = std::min(model->rowCount(), 1000);
-        for (int row = 0; row < rows; ++row) check(view, model->index(row, 0).data().toString());
+        const int cols = std::min(model->columnCount(), 20);
+        for (int row = 0; row < rows; ++row)
+            for (int col = 0; col < cols; ++col) check(view, model->index(row, col).data().toString());
         if (model->rowCount() > rows) check(view, model->index(model->rowCount() - 1, 0).data().toString());
     }
     return found;
