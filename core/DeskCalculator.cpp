@@ -89,8 +89,9 @@ CalcOutcome DeskCalculator::Operator(CalcOperator op) {
     CalcOutcome outcome = CalcOutcome::Done;
     entrySnapshot_ = display_;
     if (input_ == CalcInput::Nums) ++operandCount_;
-    // Only a percent key pressed twice can push the count past two operands.
-    if (operandCount_ > 2) return Fail(CalcOutcome::PercentTwice);
+    // A number typed after the percent key would be a third operand: it takes the place of
+    // the percentage, so the pending "%" multiplies the first operand by it.
+    if (operandCount_ > 2) operandCount_ = 2;
 
     if (operandCount_ == 0) {
         if (op == CalcOperator::Subtract && input_ != CalcInput::Neg) {

@@ -37,26 +37,9 @@ TEST(PerpetualCalendar, DayDifferencesMatchTheStandardCalendar) {
     }
 }
 
-TEST(PerpetualCalendar, DayNumbersCountFromTheUnixEpoch) {
-    std::mt19937 random(7u);
-    for (int i = 0; i < 5000; ++i) {
-        const CalendarDate d = RandomDate(random);
-        ASSERT_EQ(DayNumber(d), Reference(d).time_since_epoch().count()) << d.day << "." << d.month << "." << d.year;
-    }
-}
-
-TEST(PerpetualCalendar, WeekdayFormulaMatchesTheStandardCalendar) {
-    std::mt19937 random(42u);
-    for (int i = 0; i < 20000; ++i) {
-        const CalendarDate d = RandomDate(random);
-        // iso_encoding: Monday 1 ... Sunday 7; the calendar counts Montag as 0.
-        const int expected = static_cast<int>(std::chrono::weekday{Reference(d)}.iso_encoding()) - 1;
-        ASSERT_EQ(WeekdayIndex(d), expected) << d.day << "." << d.month << "." << d.year;
-    }
-}
-
 TEST(PerpetualCalendar, EveryDayOfTheRangeHasTheRightWeekday) {
-    // Every single day from 1 January 1500 to 31 December 2199, one after the other.
+    // Every single day from 1 January 1500 to 31 December 2199, one after the other: the
+    // weekday formula and the day numbers against the standard library's calendar.
     std::chrono::sys_days day = Reference({1500, 1, 1});
     const std::chrono::sys_days end = Reference({2199, 12, 31});
     for (; day <= end; day += std::chrono::days{1}) {
@@ -84,10 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     Calendar, KnownWeekday,
     ::testing::Values(WeekdayCase{"Dec5th2026", {2026, 12, 5}, "Sonnabend"},
                       WeekdayCase{"Jan1st2000", {2000, 1, 1}, "Sonnabend"},
-                      WeekdayCase{"GregorianStart", {1582, 10, 15}, "Freitag"},
-                      WeekdayCase{"Leap2000", {2000, 2, 29}, "Dienstag"},
-                      WeekdayCase{"MoonLanding", {1969, 7, 20}, "Sonntag"},
-                      WeekdayCase{"Reunification", {1990, 10, 3}, "Mittwoch"}),
+                      WeekdayCase{"Leap2000", {2000, 2, 29}, "Dienstag"}),
     [](const ::testing::TestParamInfo<WeekdayCase>& row) { return std::string(row.param.name); });
 
 TEST(PerpetualCalendar, CenturyBetweenTwoDates) {

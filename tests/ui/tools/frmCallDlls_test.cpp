@@ -315,20 +315,24 @@ private slots:
         QVERIFY(!(info_->windowFlags() & Qt::WindowStaysOnTopHint));
     }
 
-    void closingByFrameOnlyHides() {
-        QVERIFY(info_->isVisible());
-        info_->close();
+    void closingHidesOnly_data() {
+        QTest::addColumn<bool>("byFrame");
+        QTest::newRow("Schließen") << false;
+        QTest::newRow("window frame") << true;
+    }
+
+    void closingHidesOnly() {
+        // The frame closes like "Schließen": the screen keeps its slot, the program goes on.
+        QFETCH(bool, byFrame);
+        if (byFrame)
+            info_->close();
+        else
+            Click(Find<QPushButton>(info_, "Befehl1"));
         QVERIFY(!info_->isVisible());
         QCoreApplication::processEvents();
         QCOMPARE(screens_->Get(ScreenId::frmCallDlls), static_cast<QWidget*>(info_));
         QVERIFY(!quitCalled_);
         QCOMPARE(screens_->Open(ScreenId::frmCallDlls), static_cast<QWidget*>(info_));
-    }
-
-    void schliessenHides() {
-        Click(Find<QPushButton>(info_, "Befehl1"));
-        QVERIFY(!info_->isVisible());
-        QVERIFY(screens_->Get(ScreenId::frmCallDlls));
     }
 
     void spriteBouncesWhileMinimised() {
@@ -356,20 +360,16 @@ private slots:
         QVERIFY(!sprite->isVisible());
     }
 
-    void spriteEndsWithTheProgram() {
+    void endProgramEndsSpriteAndUnloadsBoth() {
         info_->showMinimized();
         QPointer<QWidget> sprite = info_->SpriteWindow();
         QVERIFY(sprite && sprite->isVisible());
-        screens_->EndProgram();
-        QVERIFY(!info_->BounceTimer()->isActive());
-        QVERIFY(!sprite->isVisible());
-        QTRY_VERIFY(sprite.isNull());
-    }
-
-    void endProgramUnloadsBoth() {
         QPointer<QWidget> menus = Menus();
         screens_->EndProgram();
         QVERIFY(quitCalled_);
+        QVERIFY(!info_->BounceTimer()->isActive());
+        QVERIFY(!sprite->isVisible());
+        QTRY_VERIFY(sprite.isNull());
         QTRY_VERIFY(menus.isNull());
     }
 };
