@@ -136,15 +136,6 @@ TEST(CapitalMultiple, ExtremeRatesAndMultiplesStayFinite) {
 
 // --- details list ----------------------------------------------------------------------
 
-TEST(MultipleDetails, WorkedTriplingAtFivePercent) {
-    const MultipleDetails details = CapitalMultipleDetails(5, Read("3"));
-    ASSERT_EQ(details.lines, 3u);
-    // ln 2,5 / ln 1,05 = 18,78: 18 years, 9 months.
-    EXPECT_EQ(DetailLine(details, 0), "\tn= 2,0\t\t14\t 02");
-    EXPECT_EQ(DetailLine(details, 1), "\tn= 2,5\t\t18\t 09");
-    EXPECT_EQ(DetailLine(details, 2), "\tn= 3,0\t\t22\t 06");
-}
-
 struct DetailCountCase {
     const char* name;
     const char* multiple;
