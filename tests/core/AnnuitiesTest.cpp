@@ -209,17 +209,6 @@ TEST(CapitalAnnuity, ExtremeCurrencyInputsStayFinite) {
 
 // --- the month table's lines, character for character ----------------------------------
 
-TEST(AnnuityTable, WorkedExampleLines) {
-    const CapitalAnnuityResult result = CapitalAnnuity({10'000, 6, 500});
-    ASSERT_EQ(AnnuityTableLineCount(result), 23u);
-    // Month "000", then the capital in 16, the interest in 14, the remainder in 17 characters.
-    EXPECT_EQ(AnnuityTableLine(result, 0), "001     10.000,00 \u20AC       50,00 \u20AC       9.550,00 \u20AC");
-    EXPECT_EQ(AnnuityTableLine(result, 20), "021        559,40 \u20AC        2,80 \u20AC          62,20 \u20AC");
-    EXPECT_EQ(AnnuityTableLine(result, 21), "                    *** Rest ***");
-    EXPECT_EQ(AnnuityTableLine(result, 22), "022         62,20 \u20AC        0,31 \u20AC        -437,49 \u20AC");
-    EXPECT_EQ(AnnuityTableLine(result, 23), "");
-}
-
 TEST(AnnuityTable, CellsWiderThanTheirColumnsStayUnpadded) {
     // 123.456.789,00 € fills its 16 characters exactly; 1.234.567.890,00 € is wider.
     EXPECT_EQ(AnnuityRow(1, 123'456'789, 0, 0), "001123.456.789,00 \u20AC        0,00 \u20AC 123.456.789,00 \u20AC");

@@ -60,18 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GrowthCase{"NegativeAmount", -500, 2, 4, 2, 2}),
     [](const ::testing::TestParamInfo<GrowthCase>& row) { return std::string(row.param.name); });
 
-TEST(RisingRateExamples, FirstThresholdReachedInYearTwo) {
-    RisingRateInputs in = Plain(1000, 1, 2, 3);
-    in.thresholds[0] = 1010;
-    in.stepRates[0] = 3;
-    const RisingRateResult r = ComputeRisingRate(in);
-    ASSERT_TRUE(r.ok());
-    EXPECT_NEAR(r.endAmount, 1000 * 1.02 * 1.03 * 1.03, 1e-9);
-    EXPECT_NEAR(r.endAmount, 1082.12, 0.005);
-    EXPECT_NEAR(r.years[0].EffectiveRate(), 2, 1e-9);
-    EXPECT_NEAR(r.years[1].EffectiveRate(), 3, 1e-9);
-}
-
 struct StepCase {
     const char* name;
     std::array<double, kRateSteps> thresholds;
@@ -122,11 +110,7 @@ TEST_P(RisingRateRowTest, RowTextCharacterForCharacter) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, RisingRateRowTest,
     ::testing::Values(
-        RowCase{"FirstYear", 1, {20, 1020},
-                "01      1.000,00 \u20AC      20,00 \u20AC       2,00 %      1.020,00 \u20AC"},
         RowCase{"ThreeDigitYear", 100, {0, 5}, "100          5,00 \u20AC       0,00 \u20AC       0,00 %          5,00 \u20AC"},
-        // A year that starts with nothing has no yield: the 0/0 rate is written as 0,00.
-        RowCase{"NothingInvested", 2, {0, 0}, "02          0,00 \u20AC       0,00 \u20AC       0,00 %          0,00 \u20AC"},
         // Interest of a million with the currency sign is 14 characters: no room, no padding.
         RowCase{"InterestWiderThanColumn", 3, {1500000, 11500000},
                 "03 10.000.000,00 \u20AC1.500.000,00 \u20AC      15,00 % 11.500.000,00 \u20AC"},

@@ -52,25 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BondCase{"ZeroRates", BondType::A, 1234.56, {0, 0, 0, 0, 0, 0, 0}}),
     [](const ::testing::TestParamInfo<BondCase>& row) { return std::string(row.param.name); });
 
-TEST(SavingsBondExamples, TypeAEveryRateThree) {
-    const SavingsBondResult r = ComputeSavingsBond({BondType::A, 1000, {3, 3, 3, 3, 3, 3, 3}});
-    ASSERT_TRUE(r.ok());
-    for (int k = 0; k < 6; ++k) EXPECT_DOUBLE_EQ(r.years[static_cast<std::size_t>(k)].interest, 30);
-    EXPECT_DOUBLE_EQ(r.endAmount, 1180);
-    EXPECT_DOUBLE_EQ(r.interest, 180);
-}
-
-TEST(SavingsBondExamples, TypeBEveryRateFive) {
-    const SavingsBondResult r = ComputeSavingsBond({BondType::B, 1000, {5, 5, 5, 5, 5, 5, 5}});
-    ASSERT_TRUE(r.ok());
-    EXPECT_DOUBLE_EQ(r.years[0].base, 1000);
-    EXPECT_DOUBLE_EQ(r.years[0].interest, 50);
-    EXPECT_DOUBLE_EQ(r.years[1].base, 1050);
-    EXPECT_DOUBLE_EQ(r.years[1].interest, 52.5);
-    EXPECT_NEAR(r.endAmount, 1407.10, 0.005);
-    EXPECT_NEAR(r.interest, 407.10, 0.005);
-}
-
 TEST(SavingsBondExamples, TypeAIgnoresTheSeventhRate) {
     const auto without = ComputeSavingsBond({BondType::A, 1000, {2, 2, 2, 2, 2, 2, 0}});
     const auto with = ComputeSavingsBond({BondType::A, 1000, {2, 2, 2, 2, 2, 2, 15}});

@@ -5,8 +5,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 #include "ui/common/FormKit.h"
 #include "ui/common/Layout.h"
@@ -68,6 +70,17 @@ QFrame* MakeLine(QWidget* parent, const QString& name, TwipsRect at) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
+}
+
+RowList MakeRowList(QWidget* parent, const QString& name, RowListModel::RowText rowText, TwipsRect at) {
+    auto* view = Placed(new QListView(parent), name, at);
+    QFont fixed(QStringLiteral("Courier New"), 8);
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    view->setFont(fixed);
+    auto* model = new RowListModel(std::move(rowText), view);
+    ShowRows(view, model);
+    return {view, model};
 }
 
 QFont ResultFont() {

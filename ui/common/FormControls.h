@@ -6,11 +6,14 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/common/RowListModel.h"
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -37,6 +40,13 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
 // A horizontal separator line.
 QFrame* MakeLine(QWidget* parent, const QString& name, TwipsRect at);
+
+// A fixed-pitch list box (Courier New) whose rows rowText formats when they are shown.
+struct RowList {
+    QListView* view = nullptr;
+    RowListModel* model = nullptr;  // owned by the view
+};
+RowList MakeRowList(QWidget* parent, const QString& name, RowListModel::RowText rowText, TwipsRect at);
 
 // Bold 12-point serif of the result fields.
 QFont ResultFont();

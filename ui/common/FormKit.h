@@ -44,4 +44,9 @@ inline void WriteCurrency(QWidget* field, double value, const RegionalSettings& 
 
 void SetFieldText(QWidget* field, const QString& text);
 
+// Refusals the calculators share, each shown under the calculator's own title: an entry
+// beyond the range of the reading, and a result beyond the range of a double.
+inline QString NumberTooLargeText() { return QStringLiteral("Eine eingegebene Zahl ist zu groß."); }
+inline QString ResultTooLargeText() { return QStringLiteral("Das Ergebnis ist zu groß für die Berechnung."); }
+
 }  // namespace zolt

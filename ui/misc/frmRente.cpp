@@ -32,9 +32,6 @@ const QString kZeroRate = QStringLiteral(
 const QString kRateEqualsInflation = QStringLiteral(
     "Nominalzinssatz und Inflationsrate sind gleich: es bleibt kein Zins, aus dem eine Rente gezahlt werden "
     "könnte. Der Nominale Jahreszinssatz muß größer als die jährliche Inflationsrate sein.");
-const QString kResultTooLarge =
-    QStringLiteral("Das Ergebnis ist zu groß, um es zu berechnen. Bitte kleinere Werte eingeben.");
-const QString kAmountTooLarge = QStringLiteral("Ein eingegebener Betrag ist zu groß.");
 static_assert(kMaxAnnuityMonths == 1'200'000, "the message names the limit");
 const QString kTooLong = QStringLiteral(
     "Das Kapital reicht länger als 100.000 Jahre (1.200.000 Monate). Die Berechnung wurde dort beendet; "
@@ -147,19 +144,16 @@ void frmRente::BuildControls() {
         Rahmen6, QStringLiteral("Bezeichnung18"),
         QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"),
         {120, 510, 6720, 255});
-    Liste1 = new QListView(Rahmen6);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
-    QFont fixed(QStringLiteral("Courier New"), 8);
-    fixed.setStyleHint(QFont::TypeWriter);
-    Liste1->setFont(fixed);
-    tableModel_ = new RowListModel(
+    const RowList list = MakeRowList(
+        Rahmen6, QStringLiteral("Liste1"),
         [this](int row) {
             const auto line = static_cast<std::size_t>(row);
             if (line < AnnuityTableLineCount(annuity_)) return ToQ(AnnuityTableLine(annuity_, line));
             return kEndLine;
         },
-        this);
-    ShowRows(Liste1, tableModel_);
+        {120, 780, 6720, 5070});
+    Liste1 = list.view;
+    tableModel_ = list.model;
     Rahmen6->setVisible(false);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool checked) {
@@ -249,7 +243,7 @@ void frmRente::Befehl1_Click() {
             ShowInputError(this, kRateEqualsInflation, kPerpetualTitle);
             return;
         case PerpetualError::OutOfRange:
-            ShowInputError(this, kResultTooLarge, kPerpetualTitle);
+            ShowInputError(this, ResultTooLargeText(), kPerpetualTitle);
             return;
     }
 }
@@ -265,7 +259,7 @@ CapitalAnnuityResult frmRente::ComputeCapitalAnnuity() {
     bool overflow = false;
     const auto values = ReadCurrencyFields({Text5, Kombi1, Text6}, &overflow);
     if (!values) {
-        ShowInputError(this, overflow ? kAmountTooLarge : kNotNumeric, kAnnuityTitle);
+        ShowInputError(this, overflow ? NumberTooLargeText() : kNotNumeric, kAnnuityTitle);
         return {};
     }
     CapitalAnnuityResult result = CapitalAnnuity({(*values)[0], (*values)[1], (*values)[2]});
@@ -283,7 +277,7 @@ CapitalAnnuityResult frmRente::ComputeCapitalAnnuity() {
             ShowInputError(this, kTooLong, kAnnuityTitle);
             break;
         case AnnuityOutcome::OutOfRange:
-            ShowInputError(this, kResultTooLarge, kAnnuityTitle);
+            ShowInputError(this, ResultTooLargeText(), kAnnuityTitle);
             return {};
     }
     return result;

@@ -21,7 +21,6 @@ namespace zolt {
 namespace {
 const QString kTitle = QStringLiteral("Kapital-Vervielfachung Fehlernachricht");
 const QString kNotNumeric = QStringLiteral("Eingegebene Daten sind nicht numerisch.");
-const QString kTooLarge = QStringLiteral("Ein eingegebener Wert ist zu groß.");
 const QString kRateNotPositive = QStringLiteral(
     "Bei einem Zinssatz von 0 % oder darunter vervielfacht sich ein Kapital nie. "
     "Bitte einen Zinssatz größer als 0 wählen.");
@@ -68,14 +67,11 @@ void frmVielfach::BuildControls() {
     Bezeichnung3 = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung3"),
                              QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), {120, 270, 5760, 255});
     Bezeichnung3->setVisible(false);
-    Liste1 = new QListView(Rahmen2);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
-    QFont fixed(QStringLiteral("Courier New"), 8);
-    fixed.setStyleHint(QFont::TypeWriter);
-    Liste1->setFont(fixed);
-    detailsModel_ =
-        new RowListModel([this](int row) { return ToQ(DetailLine(details_, static_cast<std::size_t>(row))); }, this);
-    ShowRows(Liste1, detailsModel_);
+    const RowList list = MakeRowList(
+        Rahmen2, QStringLiteral("Liste1"),
+        [this](int row) { return ToQ(DetailLine(details_, static_cast<std::size_t>(row))); }, {120, 540, 5760, 1500});
+    Liste1 = list.view;
+    detailsModel_ = list.model;
     Liste1->setItemDelegate(new TabStopDelegate(8, Liste1));
 
     Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnen"), {120, 2160, 1680, 495});
@@ -116,7 +112,7 @@ std::optional<frmVielfach::Inputs> frmVielfach::ReadInputs() {
     const CurrencyReading rate = CurrencyNumber(rateText);
     const CurrencyReading multiple = CurrencyNumber(multipleText);
     if (!rate.ok() || !multiple.ok()) {
-        ShowInputError(this, kTooLarge, kTitle);
+        ShowInputError(this, NumberTooLargeText(), kTitle);
         return std::nullopt;
     }
     return Inputs{rate.Amount(), multiple.value};
@@ -151,7 +147,7 @@ void frmVielfach::Befehl2_Click() {
 }
 
 void frmVielfach::ShowRefusal(MultipleError error) {
-    ShowInputError(this, error == MultipleError::RateNotPositive ? kRateNotPositive : kTooLarge, kTitle);
+    ShowInputError(this, error == MultipleError::RateNotPositive ? kRateNotPositive : NumberTooLargeText(), kTitle);
 }
 
 void frmVielfach::ShowDetails(MultipleDetails details) {

@@ -152,7 +152,7 @@ void frmBuschatz::Calculate() {
     }
     const SavingsBondResult result = ComputeSavingsBond(in);
     if (!result.ok()) {
-        ShowInputError(this, QStringLiteral("Das Ergebnis ist zu groß für die Berechnung."), kErrorTitle);
+        ShowInputError(this, ResultTooLargeText(), kErrorTitle);
         return;
     }
     WriteResult(result);

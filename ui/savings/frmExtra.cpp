@@ -24,13 +24,6 @@ const QString kErrorTitle = QStringLiteral("Extra-Sparen Fehlernachricht");
 const QString kNotNumeric =
     QStringLiteral("Eingegebene Daten sind nicht numerisch, oder es wurden nicht alle Daten eingegeben.");
 const QString kEndLine = QStringLiteral("Klick hier --> Ende");
-
-QFont ListFont() {
-    QFont font(QStringLiteral("Courier New"), 8);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    return font;
-}
 }  // namespace
 
 frmExtra::frmExtra(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
@@ -92,12 +85,10 @@ frmExtra::frmExtra(ScreenSlots& screens, QWidget* parent) : QWidget(parent), scr
               QStringLiteral("Jahr             Startkapital                   Zinsen                       eff. Zins      "
                              "             Endkapital"),
               {180, 570, 8160, 255});
-    Liste1 = new QListView(Rahmen4);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
-    Liste1->setFont(ListFont());
-    rows_ = new RowListModel([this](int row) { return RowText(row); }, this);
-    ShowRows(Liste1, rows_);
-    PlaceTwips(Liste1, 180, 870, 8160, 2130);
+    const RowList list =
+        MakeRowList(Rahmen4, QStringLiteral("Liste1"), [this](int row) { return RowText(row); }, {180, 870, 8160, 2130});
+    Liste1 = list.view;
+    rows_ = list.model;
     Rahmen4->setVisible(false);
 
     connect(Befehl1, &QPushButton::clicked, this, &frmExtra::Befehl1_Click);
@@ -181,7 +172,7 @@ std::optional<RisingRateInputs> frmExtra::ReadInputs() {
     // thresholds take any typed text and are checked the same way before they are used.
     bool overflow = false;
     const auto refuse = [&] {
-        ShowInputError(this, overflow ? QStringLiteral("Eingegebene Zahl ist zu groß.") : kNotNumeric, kErrorTitle);
+        ShowInputError(this, overflow ? NumberTooLargeText() : kNotNumeric, kErrorTitle);
         return std::nullopt;
     };
     const auto values =
@@ -221,7 +212,7 @@ void frmExtra::Befehl1_Click() {
                                kErrorTitle);
                 break;
             case RisingRateError::NotFinite:
-                ShowInputError(this, QStringLiteral("Das Ergebnis ist zu groß für die Berechnung."), kErrorTitle);
+                ShowInputError(this, ResultTooLargeText(), kErrorTitle);
                 break;
         }
     }

@@ -108,7 +108,7 @@ void frmSSumme::Befehl2_Click() {
     const auto values = ReadCurrencyFields({Text5, Text6, Text2, Kombi1}, &overflow);
     if (!values) {
         ShowInputError(this,
-                       overflow ? QStringLiteral("Eingegebene Zahl ist zu groß.")
+                       overflow ? NumberTooLargeText()
                                 : QStringLiteral("Eingegebene Daten sind nicht numerisch."),
                        kErrorTitle);
         return;
