@@ -66,6 +66,7 @@ private slots:
     void copyBeforeTheFirstTable();
     void clipAndFillStyle();
     void clearGridKeepsTheTopLeftCell();
+    void pictureCoversTheCornerText();
     void cellEvents();
     void headersStayInViewWhileScrolling();
     void selectionStaysMarkedWithoutFocus();
@@ -417,6 +418,26 @@ void SheetGridTest::clearGridKeepsTheTopLeftCell() {
     QCOMPARE(grid->SelEndRow(), 1);
     QCOMPARE(grid->SelStartCol(), 1);
     QCOMPARE(grid->SelEndCol(), 1);
+}
+
+void SheetGridTest::pictureCoversTheCornerText() {
+    auto grid = MakeGrid();
+    grid->show();
+    const auto corner = [&] {
+        const int col0 = grid->verticalHeader()->width();
+        const int row0 = grid->horizontalHeader()->height();
+        return grid->grab(QRect(grid->frameWidth(), grid->frameWidth(), col0, row0)).toImage();
+    };
+    const QImage pictureAlone = corner();
+
+    // after a plan the cell keeps the plan's unit; the next overview's picture covers it
+    const auto plan =
+        std::make_shared<const DetailPlan>(BuildDetailPlan(1000, 6, 3, InterestCycle::Monthly, InterestKind::Compound));
+    ShowDetailPlan(*grid, plan, InterestCycle::Monthly, InterestKind::Compound);
+    ShowOverview(*grid, Table({1000, 1, 3, 3, 4, InterestCycle::Yearly, InterestKind::Compound}),
+                 InterestCycle::Yearly, Picture(), kPictureTwips);
+    QCOMPARE(grid->CellText(0, 0), QStringLiteral("\r\nMONATE"));
+    QCOMPARE(corner(), pictureAlone);
 }
 
 void SheetGridTest::cellEvents() {
