@@ -916,12 +916,21 @@ private slots:
         const auto& instructions = boxes.boxes()[0];
         QCOMPARE(instructions.icon, QMessageBox::Information);
         QCOMPARE(instructions.title, QStringLiteral("ZINSESZINSRECHNUNG-ANLEITUNG"));
-        const QStringList paragraphs = instructions.text.split(QStringLiteral("\n\n"));
-        QCOMPARE(paragraphs.size(), 5);
-        QVERIFY(paragraphs[0].startsWith(QStringLiteral("Wählen Sie aus der Menüleiste einen Zinszyklus")));
-        QVERIFY(paragraphs[0].contains(QStringLiteral("Zinssatz ein.  Klicken Sie")));
-        QVERIFY(paragraphs[1].endsWith(QStringLiteral("wählen Sie die Schaltfläche 'einfacher Zins'.")));
-        QVERIFY(paragraphs[4].startsWith(QStringLiteral("In der 'rot' hinterlegten Zeile")));
+        const QStringList paragraphs{
+            QStringLiteral("Wählen Sie aus der Menüleiste einen Zinszyklus (Standard=jährlich) oder den Sparplan. Geben "
+                           "Sie das Anfangskapital oder einen monatl. Sparbetrag, die Laufzeit und den Zinssatz ein.  "
+                           "Klicken Sie auf die Schaltfläche 'ZINSESZINS' oder 'SPARPLAN', um das ENDKAPITAL rechts im "
+                           "Gitternetz anzuzeigen."),
+            QStringLiteral("Möchten Sie nach jedem Zinszyklus die Zinsen entnehmen und nicht wieder mitverzinsen, dann "
+                           "wählen Sie die Schaltfläche 'einfacher Zins'."),
+            QStringLiteral("Wünschen Sie einen detaillierten Verzinsungsplan, markieren Sie ein ENDKAPITAL im "
+                           "Gitternetz und klicken Sie auf die Schaltfläche 'detailliert'."),
+            QStringLiteral("Markieren Sie Zellen im Gitternetz und wählen Sie aus dem Menü Optionen den Befehl "
+                           "Kopieren, um Daten in die Zwischenablage zu kopieren."),
+            QStringLiteral("In der 'rot' hinterlegten Zeile wird Ihnen der eingestellte Modus, Verzinsungsart "
+                           "(einfacher Zins; Zinseszins) oder Sparplan, Verzinsungszyklus und der Zinssatz angezeigt."),
+        };
+        QCOMPARE(instructions.text.split(QStringLiteral("\n\n")), paragraphs);
 
         const auto& version = boxes.boxes()[1];
         QCOMPARE(version.icon, QMessageBox::Information);
