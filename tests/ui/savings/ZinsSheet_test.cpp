@@ -157,6 +157,14 @@ private slots:
             QCOMPARE(box->itemText(5), QStringLiteral("5,0"));
             QCOMPARE(box->itemText(50), QStringLiteral("50,0"));
             QCOMPARE(box->currentIndex(), 0);
+            // the widest rate is not cut in the 735-twip list (the label keeps a pixel each side)
+            QCOMPARE(box->width(), zolt::Px(735));
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            const QRect text = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                            QStyle::SC_ComboBoxEditField, box);
+            QVERIFY2(text.width() >= box->fontMetrics().horizontalAdvance(QStringLiteral("50,0")) + 2,
+                     qPrintable(QString::number(text.width())));
         }
     }
 
