@@ -217,14 +217,9 @@ void SheetGridTest::detailPlanRows_data() {
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("corner");
     QTest::addColumn<QStringList>("labels");
-    QTest::newRow("monthly 12") << 1 << 12.0 << 16 << "\r\nMONATE"
-                                << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
-    QTest::newRow("six months 4") << 5 << 4.0 << 16 << "\r\nMONATE" << QStringList{"6", "12", "18", "24"};
-    QTest::newRow("yearly 5") << 0 << 5.0 << 16 << "\r\nJahre" << QStringList{"1", "2", "3", "4", "5"};
     QStringList sixteen;
     for (int k = 1; k <= 16; ++k) sixteen << QString::number(k);
     QTest::newRow("yearly 16") << 0 << 16.0 << 17 << "\r\nJahre" << sixteen;
-    QTest::newRow("daily 3") << 6 << 3.0 << 16 << "\r\nTage" << QStringList{"1", "2", "3"};
     QTest::newRow("two months 3") << 2 << 3.0 << 16 << "\r\nMONATE" << QStringList{"2", "4", "6"};
 }
 
