@@ -584,13 +584,21 @@ void SheetGrid::PaintCorner(QWidget* corner) {
     option.state |= QStyle::State_Raised;
     style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, corner);
     const QPixmap picture = model_->Picture(0, 0);
-    if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
+    if (!picture.isNull()) {
+        // The picture stands for the cell: a text left from an earlier plan (the cell keeps
+        // it) would only be written across the picture.
+        painter.drawPixmap(0, 0, picture);
+        return;
+    }
     const QString text = DisplayText(model_->CellText(0, 0));
     if (!text.isEmpty()) {
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(corner->rect().adjusted(2, 0, -2, 0),
-                         static_cast<int>(ToQtAlignment(model_->FixedAlignment(0))), text);
+        // The column is sized to the text itself; the margin gives way rather than cut letters.
+        const QRect inner = corner->rect().adjusted(2, 0, -2, 0);
+        const int flags = static_cast<int>(ToQtAlignment(model_->FixedAlignment(0)));
+        const bool fits = painter.boundingRect(inner, flags, text).width() <= inner.width();
+        painter.drawText(fits ? inner : corner->rect(), flags | Qt::TextDontClip, text);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
@@ -109,6 +110,21 @@ QPixmap DecorativeIcon() {
     return icon;
 }
 
+// The rate lists are 735 twips wide: with the toolkit's wide arrow button a two-digit rate
+// such as "50,0" would be cut. A narrower button leaves the text its room.
+class RateListStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_ComboBox) return rect;
+        constexpr int kNarrower = 6;
+        if (part == SC_ComboBoxArrow) rect.setLeft(rect.left() + kNarrower);
+        if (part == SC_ComboBoxEditField) rect.setRight(rect.right() + kNarrower);
+        return rect;
+    }
+};
+
 }  // namespace
 
 ZinsSheet::ZinsSheet(ScreenSlots& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
@@ -167,6 +183,10 @@ void ZinsSheet::BuildControls() {
     comIntrMin_ = new QComboBox(frmIntr_);
     comIntrMin_->setObjectName(QStringLiteral("comIntrMin"));
     PlaceTwips(comIntrMin_, 1440, 840, 735, 315);
+    auto* rateListStyle = new RateListStyle;
+    rateListStyle->setParent(this);
+    comIntrMax_->setStyle(rateListStyle);
+    comIntrMin_->setStyle(rateListStyle);
     for (int i = 0; i < 2; ++i) {
         lblLen_[static_cast<std::size_t>(i)]->setObjectName(ArrayName(QStringLiteral("lblLen"), i));
         lblIntr_[static_cast<std::size_t>(i)]->setObjectName(ArrayName(QStringLiteral("lblIntr"), i));
