@@ -30,9 +30,10 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("Kreditprogramm-Fehler");
 
-// The window is 9960 × 6540 twips inside the menu bar; the grid takes everything right of
-// the 2940 twips of input controls.
-constexpr int kClientWidth = 9960;
+// The window is 13200 × 6540 twips inside the menu bar; the grid takes everything right of
+// the 2940 twips of input controls. At this width each of the plan's four columns is wide
+// enough for its header ("Verbleibender Kreditbetrag").
+constexpr int kClientWidth = 13200;
 constexpr int kClientHeight = 6540;
 constexpr int kControlsWidth = 2940;
 constexpr int kGridLeft = 2880;
@@ -43,15 +44,16 @@ double Leading(const QLineEdit* field) { return LeadingNumber(ToStd(field->text(
 int RoundTwips(double twips) { return std::max(0, static_cast<int>(std::nearbyint(twips))); }
 
 // The small picture of the grid's top-left cell: a stack of coins. Its height is the height
-// of the header row, which holds three lines (a break, the term, the unit).
+// of the header row, which holds three lines (a break, the term, the unit); its width is the
+// width of the rate column, which must hold "25,0%".
 QPixmap CoinPicture() {
-    QPixmap picture(36, 48);
+    QPixmap picture(48, 48);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QColor(128, 96, 0));
     painter.setBrush(QColor(230, 190, 40));
-    for (int coin = 0; coin < 5; ++coin) painter.drawEllipse(QRectF(5, 33 - coin * 6, 26, 10));
+    for (int coin = 0; coin < 5; ++coin) painter.drawEllipse(QRectF(11, 33 - coin * 6, 26, 10));
     return picture;
 }
 
@@ -462,6 +464,7 @@ void LoanSheet::ShowPaymentTable() {
     SheetGrid& grid = *grdPayments_;
     ClearGrid(grid);
     grid.SetCurrentCell(0, 0);
+    grid.SetText(QString());  // a plan's "Mon" would otherwise show through the picture
     grid.SetPicture(imgGraphic_->pixmap());
     grid.SetColWidth(0, PictureWidthTwips());
     SizeTableGrid();

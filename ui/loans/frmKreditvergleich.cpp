@@ -172,13 +172,16 @@ void frmKreditvergleich::CalculateOffer(Offer& offer) {
         ShowInputError(this, kNotNumeric, kTitle);
         return;
     }
-    if (rateIsZero) ShowInputError(this, kRateZero, kTitle);  // then computed without interest
     if (result.status != LoanOfferStatus::Ok) {
+        if (rateIsZero) ShowInputError(this, kRateZero, kTitle);
         ShowInputError(this, kTooLarge, kTitle);
         return;
     }
+    // The gross loan and the fee stand before the note on a rate of 0; the instalments
+    // after it are computed without interest.
     WriteCurrency(offer.grossLoan, result.grossLoan);
     WriteCurrency(offer.feeMoney, result.fee);
+    if (rateIsZero) ShowInputError(this, kRateZero, kTitle);
     WriteCurrency(offer.instalment, result.instalment);
     WriteCurrency(offer.total, result.total);
     WriteCurrency(offer.interest, result.interest);

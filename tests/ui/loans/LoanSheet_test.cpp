@@ -304,18 +304,6 @@ private slots:
         }
     }
 
-    void minimumRateZeroStartsAtOneTenth() {
-        Enter(QStringLiteral("10000"), QString(), QStringLiteral("1"), QStringLiteral("1"));
-        PickRate("comIntrMax", QStringLiteral("10,0"));
-        BoxRecorder boxes;
-        Click(Button("cmdCalcPmts"));
-        QCOMPARE(boxes.count(), 0);
-        QCOMPARE(Combo("comIntrMin")->currentText(), QStringLiteral("10,0"));
-        QCOMPARE(sheet_->State().RateCount, 100);
-        QCOMPARE(sheet_->State().PaymentTable.Rate(1), 0.1);
-        QCOMPARE(sheet_->State().RateMin, 0.1);
-    }
-
     void tableShowsRatesTermsAndInstalments() {
         // The worked example: 10000 less 10 % at 6 % over 2 years, 398,885… a month.
         BuildTable(QStringLiteral("10000"), QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("3"),
@@ -354,9 +342,12 @@ private slots:
         QCOMPARE(grid->CellText(1, 0), QStringLiteral("0,1%"));
         QCOMPARE(grid->CellText(2, 0), QStringLiteral("0,2%"));
         QCOMPARE(grid->CellText(100, 0), QStringLiteral("10,0%"));
+        // The rate column is as wide as the picture; the widest label fits with the margins.
+        QVERIFY(grid->ColWidth(0) >= grid->TextWidthTwips(QStringLiteral("25,0%")) + 120);
         QCOMPARE(grid->CellText(0, 1), QStringLiteral("\r\n12\r\nMonate"));
         QCOMPARE(grid->CellText(100, 1), QStringLiteral("439,58 €"));  // PMT(10 %/12; 12; 5000)
         QCOMPARE(Combo("comIntrMin")->currentText(), QStringLiteral("10,0"));
+        QCOMPARE(sheet_->State().RateMin, 0.1);
     }
 
     // A 16-month plan fills 17 rows; a 12-month one sits in 16 rows with empty ones below.
@@ -386,6 +377,10 @@ private slots:
         QCOMPARE(grid->CellText(0, 2), QStringLiteral("\r\nTilgung  (=Rate-Zinsen)"));
         QCOMPARE(grid->CellText(0, 3), QStringLiteral("\r\nVerbleibender Kreditbetrag"));
         QCOMPARE(grid->CellText(0, 4), QStringLiteral("\r\nGesamtzinsen"));
+        for (int col = 1; col <= 4; ++col) {  // every header readable in full, with the cell's margins
+            QVERIFY2(grid->ColWidth(col) >= grid->TextWidthTwips(grid->CellText(0, col)) + 120,
+                     qPrintable(grid->CellText(0, col)));
+        }
         QCOMPARE(grid->CellText(1, 0), QStringLiteral("1"));
         QCOMPARE(grid->CellText(months, 0), term);
         QCOMPARE(grid->CellText(1, 1), QStringLiteral("120,00 €"));  // 16000 × 0,75 %
@@ -431,6 +426,8 @@ private slots:
         // After a new table a click enables it again; an empty cell does not.
         Click(Button("cmdCalcPmts"));
         QCOMPARE(grid->Cols(), 4);
+        QCOMPARE(grid->CellText(0, 0), QString());  // the picture alone, no "Mon" under it
+        QVERIFY(!grid->Model()->Picture(0, 0).isNull());
         QVERIFY(!Label("lblRate")->isVisible());
         ClickCell(1, 1);
         QVERIFY(Button("cmdCalcAmort")->isEnabled());
@@ -603,20 +600,6 @@ private slots:
                                                "den Befehl Kopieren, um Daten in die Zwischenablage zu kopieren."));
     }
 
-    void returnHidesAndKeepsEverything() {
-        Enter(QStringLiteral("8000"), QStringLiteral("20"), QStringLiteral("2"), QStringLiteral("4"));
-        PickRate("comIntrMax", QStringLiteral("7,0"));
-        Click(Button("cmdCalcPmts"));
-        Action(QStringLiteral("mnuOptZ"))->trigger();
-        QVERIFY(sheet_->isHidden());
-        sheet_->show();
-        QCOMPARE(Edit("txtPurchTotl")->text(), QStringLiteral("8000"));
-        QCOMPARE(Edit("txtDwnPay")->text(), QStringLiteral("20"));
-        QCOMPARE(sheet_->State().LoanAmount, 6400.0);
-        QCOMPARE(sheet_->State().TermCount, 3);
-        QVERIFY(Label("Bezeichnung1")->isVisible());
-    }
-
     // "Kredit-Rate" on the selection menu opens the sheet; after "zurück" the same sheet
     // comes back with its entries.
     void openedByTheMenuButtonAndKeptWhenHidden() {
@@ -631,13 +614,24 @@ private slots:
         auto* sheet = screens.Get<zolt::LoanSheet>(zolt::ScreenId::LoanSheet);
         QVERIFY(sheet);
         QVERIFY(sheet->isVisible());
-        TypeInto(Find<QLineEdit>(sheet, QStringLiteral("txtPurchTotl")), QStringLiteral("4711"));
+        TypeInto(Find<QLineEdit>(sheet, QStringLiteral("txtPurchTotl")), QStringLiteral("8000"));
+        TypeInto(Find<QLineEdit>(sheet, QStringLiteral("txtDwnPay")), QStringLiteral("20"));
+        TypeInto(Find<QLineEdit>(sheet, QStringLiteral("txtLenMin")), QStringLiteral("2"));
+        TypeInto(Find<QLineEdit>(sheet, QStringLiteral("txtLenMax")), QStringLiteral("4"));
+        auto* maxRate = Find<QComboBox>(sheet, QStringLiteral("comIntrMax"));
+        maxRate->setCurrentIndex(maxRate->findText(QStringLiteral("7,0")));
+        Click(Find<QPushButton>(sheet, QStringLiteral("cmdCalcPmts")));
         sheet->findChild<QAction*>(QStringLiteral("mnuOptZ"))->trigger();
         QVERIFY(!sheet->isVisible());
         Click(button);
         QCOMPARE(screens.Get<zolt::LoanSheet>(zolt::ScreenId::LoanSheet), sheet);
         QVERIFY(sheet->isVisible());
-        QCOMPARE(Find<QLineEdit>(sheet, QStringLiteral("txtPurchTotl"))->text(), QStringLiteral("4711"));
+        QCOMPARE(Find<QLineEdit>(sheet, QStringLiteral("txtPurchTotl"))->text(), QStringLiteral("8000"));
+        QCOMPARE(Find<QLineEdit>(sheet, QStringLiteral("txtDwnPay"))->text(), QStringLiteral("20"));
+        QCOMPARE(sheet->State().LoanAmount, 6400.0);
+        QCOMPARE(Find<zolt::SheetGrid>(sheet, QStringLiteral("grdPayments"))->CellText(0, 3),
+                 QStringLiteral("\r\n4\r\nJahre"));
+        QVERIFY(Find<QLabel>(sheet, QStringLiteral("Bezeichnung1"))->isVisible());
         screens.Unload(zolt::ScreenId::LoanSheet);
         screens.Unload(zolt::ScreenId::frmZoltauswahl);
     }
