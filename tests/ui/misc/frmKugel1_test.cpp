@@ -133,6 +133,13 @@ void frmKugel1Test::initialState() {
     QVERIFY(!Button("Befehl3")->isEnabled());
     QCOMPARE(List()->count(), 0);
     QCOMPARE(List()->height(), Pixels(1920));
+    QCOMPARE(List()->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(List()->font().pointSizeF(), 8.25);
+    for (int k = 0; k < 6; ++k) {
+        const QFont ball = Find<QLabel>(picker_, zolt::ArrayName(QStringLiteral("Bezeichnung1"), k))->font();
+        QVERIFY(ball.bold());
+        QCOMPARE(ball.pointSizeF(), 9.75);
+    }
     auto* bar = Find<QScrollBar>(picker_, QStringLiteral("HBildlauf1"));
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 10);
@@ -146,6 +153,8 @@ void frmKugel1Test::initialState() {
     for (int n = 1; n <= 49; ++n) {
         auto* cell = Find<QLabel>(picker_, zolt::ArrayName(QStringLiteral("Bezeichnung6"), n));
         QCOMPARE(cell->text(), QString::number(n));
+        QCOMPARE(cell->font().pointSizeF(), 9.75);
+        QVERIFY(!cell->font().bold());
         QCOMPARE(cell->size(), QSize(Pixels(285), Pixels(285)));
         const int row = (n - 1) / 7;
         const int column = (n - 1) % 7;
