@@ -30,8 +30,16 @@ double PartsToDouble(const DecimalParts& parts) {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars reports both overflow and underflow this way; tell them apart by size.
-        const long magnitude = static_cast<long>(parts.integerDigits.size()) + parts.exponent;
+        // from_chars reports both overflow and underflow this way; tell them apart by the
+        // place of the first significant digit (leading zeros count for nothing: 0,000…1 is tiny).
+        const auto firstInteger = parts.integerDigits.find_first_not_of('0');
+        long magnitude = parts.exponent;
+        if (firstInteger != std::string::npos) {
+            magnitude += static_cast<long>(parts.integerDigits.size() - firstInteger);
+        } else {
+            const auto firstFraction = parts.fractionDigits.find_first_not_of('0');
+            magnitude -= static_cast<long>(firstFraction == std::string::npos ? 0 : firstFraction);
+        }
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return parts.negative ? -value : value;

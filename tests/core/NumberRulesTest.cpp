@@ -45,6 +45,21 @@ TEST(LeadingNumber, TextBeyondTheDoubleRangeReadsAsInfinity) {
     EXPECT_DOUBLE_EQ(LeadingNumber("1e308"), 1e308);
 }
 
+TEST(NumberReadings, TextBelowTheDoubleRangeReadsAsZeroNotInfinity) {
+    // 0,000…01 with 400 zeros: leading zeros must not make it look large.
+    const std::string zeros(400, '0');
+    EXPECT_EQ(LeadingNumber("0." + zeros + "1"), 0.0);
+    EXPECT_EQ(LeadingNumber("-." + zeros + "1"), 0.0);
+    EXPECT_TRUE(IsNumericText("0," + zeros + "1"));
+    EXPECT_EQ(LocaleNumber("0," + zeros + "1"), 0.0);
+    const CurrencyReading tiny = CurrencyNumber("0," + zeros + "1");
+    ASSERT_TRUE(tiny.ok());
+    EXPECT_EQ(tiny.value.tenThousandths, 0);
+    // Leading zeros before a large number still overflow.
+    EXPECT_FALSE(IsNumericText("000,001e400"));
+    EXPECT_TRUE(std::isinf(LeadingNumber("0.001e400")));
+}
+
 // ---------------------------------------------------------------------------------------
 // IsNumericText and LocaleNumber
 

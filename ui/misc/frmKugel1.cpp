@@ -122,6 +122,7 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
     for (int n = 1; n <= kLottoHighest; ++n) {
         auto* cell = MakeLabel(ArrayName(QStringLiteral("Bezeichnung6"), n), QString::number(n), Bild2);
         cell->setAlignment(Qt::AlignCenter);
+        cell->setFont(ScreenFont(9.75));
         cell->setAutoFillBackground(true);
         const int row = (n - 1) / 7;
         const int column = (n - 1) % 7;

@@ -75,8 +75,8 @@ private slots:
     void sequenceEndsAtTipLimit();
     void closingWhileDrawing_data();
     void closingWhileDrawing();
-    void printsPdfWhenNoPrinter();
-    void declinedPdfWritesNothing();
+    void pdfWhenNoPrinter_data();
+    void pdfWhenNoPrinter();
     void pagesOf106Tips();
 
 private:
@@ -133,6 +133,13 @@ void frmKugel1Test::initialState() {
     QVERIFY(!Button("Befehl3")->isEnabled());
     QCOMPARE(List()->count(), 0);
     QCOMPARE(List()->height(), Pixels(1920));
+    QCOMPARE(List()->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(List()->font().pointSizeF(), 8.25);
+    for (int k = 0; k < 6; ++k) {
+        const QFont ball = Find<QLabel>(picker_, zolt::ArrayName(QStringLiteral("Bezeichnung1"), k))->font();
+        QVERIFY(ball.bold());
+        QCOMPARE(ball.pointSizeF(), 9.75);
+    }
     auto* bar = Find<QScrollBar>(picker_, QStringLiteral("HBildlauf1"));
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 10);
@@ -146,6 +153,8 @@ void frmKugel1Test::initialState() {
     for (int n = 1; n <= 49; ++n) {
         auto* cell = Find<QLabel>(picker_, zolt::ArrayName(QStringLiteral("Bezeichnung6"), n));
         QCOMPARE(cell->text(), QString::number(n));
+        QCOMPARE(cell->font().pointSizeF(), 9.75);
+        QVERIFY(!cell->font().bold());
         QCOMPARE(cell->size(), QSize(Pixels(285), Pixels(285)));
         const int row = (n - 1) / 7;
         const int column = (n - 1) % 7;
@@ -308,16 +317,27 @@ void frmKugel1Test::closingWhileDrawing() {
     QVERIFY(menu_->isVisible());
 }
 
-void frmKugel1Test::printsPdfWhenNoPrinter() {
+void frmKugel1Test::pdfWhenNoPrinter_data() {
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("PDF accepted") << true;
+    QTest::newRow("PDF declined") << false;
+}
+
+void frmKugel1Test::pdfWhenNoPrinter() {
+    QFETCH(bool, accepted);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tips.pdf"));
     int offers = 0;
+    bool askedForPath = false;
     picker_->SetPrintFallback({[] { return false; },
-                               [&offers](QWidget*) {
+                               [&offers, accepted](QWidget*) {
                                    ++offers;
-                                   return true;
+                                   return accepted;
                                },
-                               [path](QWidget*) { return path; }});
+                               [&askedForPath, path](QWidget*) {
+                                   askedForPath = true;
+                                   return path;
+                               }});
     SetDelay(0);
     Click(Button("Befehl1"));
     QTRY_VERIFY_WITH_TIMEOUT(List()->count() >= 3, 10000);
@@ -327,28 +347,14 @@ void frmKugel1Test::printsPdfWhenNoPrinter() {
     Click(Button("Befehl3"));
     QCOMPARE(offers, 1);
     QCOMPARE(boxes.count(), 0);
+    QCOMPARE(askedForPath, accepted);
+    if (!accepted) {
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
     QCOMPARE(CountPdfPages(path), 1);
     // The list's highlight followed the printing to the last entry.
     QCOMPARE(List()->currentRow(), List()->count() - 1);
-}
-
-void frmKugel1Test::declinedPdfWritesNothing() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tips.pdf"));
-    bool askedForPath = false;
-    picker_->SetPrintFallback({[] { return false; }, [](QWidget*) { return false; },
-                               [&](QWidget*) {
-                                   askedForPath = true;
-                                   return path;
-                               }});
-    SetDelay(0);
-    Click(Button("Befehl1"));
-    QTRY_VERIFY_WITH_TIMEOUT(List()->count() >= 1, 10000);
-    Click(Button("Befehl1"));
-    QTRY_VERIFY(!picker_->IsDrawing());
-    Click(Button("Befehl3"));
-    QVERIFY(!askedForPath);
-    QVERIFY(!QFile::exists(path));
 }
 
 void frmKugel1Test::pagesOf106Tips() {
