@@ -4,8 +4,12 @@
 #include <QApplication>
 #include <QString>
 #include <QTest>
+#include <QLineEdit>
 #include <QWidget>
+#include <memory>
 #include <vector>
+
+#include "ui/common/ScreenSlots.h"
 
 #include "ui/common/MessageBoxes.h"
 
@@ -45,5 +49,31 @@ void TypeInto(QWidget* field, const QString& text);
 
 // Clicks a button (QAbstractButton) with the left mouse button.
 void Click(QWidget* button);
+
+// The screen under test with slots of its own and a box recorder, made afresh for every test
+// function: call Open() from init() and Close() from cleanup().
+template <typename Screen>
+class ScreenFixture {
+protected:
+    bool Open() {
+        screens_ = std::make_unique<ScreenSlots>();
+        boxes_ = std::make_unique<BoxRecorder>();
+        screen_ = std::make_unique<Screen>(*screens_);
+        screen_->show();
+        return QTest::qWaitForWindowExposed(screen_.get());
+    }
+    void Close() {
+        screen_.reset();
+        boxes_.reset();
+        screens_.reset();
+    }
+    template <typename T = QWidget>
+    T* Get(const QString& name) { return Find<T>(screen_.get(), name); }
+    QString Field(const QString& name) { return Get<QLineEdit>(name)->text(); }
+
+    std::unique_ptr<ScreenSlots> screens_;
+    std::unique_ptr<BoxRecorder> boxes_;
+    std::unique_ptr<Screen> screen_;
+};
 
 }  // namespace zolt::testing

@@ -28,7 +28,7 @@ const QString kNoteB = QStringLiteral("Die Laufzeit der Anlage beträgt bei Typ 
 QString Money(double value) { return ToQ(FormatNumber(value, "Currency")); }
 }  // namespace
 
-class frmBuschatzTest : public QObject {
+class frmBuschatzTest : public QObject, private ScreenFixture<frmBuschatz> {
     Q_OBJECT
 private slots:
     void init();
@@ -53,30 +53,13 @@ private slots:
     void beendenHidesAndKeepsTheState();
 
 private:
-    template <typename T = QWidget>
-    T* Get(const QString& name) { return Find<T>(screen_.get(), name); }
     void SetRates(const QString& rate);
     void Compute() { Click(Get(QStringLiteral("Befehl1"))); }
-    QString Field(const QString& name) { return Get<QLineEdit>(name)->text(); }
-
-    std::unique_ptr<ScreenSlots> screens_;
-    std::unique_ptr<BoxRecorder> boxes_;
-    std::unique_ptr<frmBuschatz> screen_;
 };
 
-void frmBuschatzTest::init() {
-    screens_ = std::make_unique<ScreenSlots>();
-    boxes_ = std::make_unique<BoxRecorder>();
-    screen_ = std::make_unique<frmBuschatz>(*screens_);
-    screen_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen_.get()));
-}
+void frmBuschatzTest::init() { QVERIFY(Open()); }
 
-void frmBuschatzTest::cleanup() {
-    screen_.reset();
-    boxes_.reset();
-    screens_.reset();
-}
+void frmBuschatzTest::cleanup() { Close(); }
 
 void frmBuschatzTest::SetRates(const QString& rate) {
     for (int k = 1; k <= 7; ++k) TypeInto(Get(QStringLiteral("Kombi%1").arg(k)), rate);

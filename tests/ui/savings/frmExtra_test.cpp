@@ -38,7 +38,7 @@ void MoveMouse(QWidget* widget, QPoint at) {
 }
 }  // namespace
 
-class frmExtraTest : public QObject {
+class frmExtraTest : public QObject, private ScreenFixture<frmExtra> {
     Q_OBJECT
 private slots:
     void init();
@@ -65,31 +65,14 @@ private slots:
     void beendenHides();
 
 private:
-    template <typename T = QWidget>
-    T* Get(const QString& name) { return Find<T>(screen_.get(), name); }
     void Enter(const QString& amount, const QString& perYear, const QString& rate, const QString& years);
     void Compute() { Click(Get(QStringLiteral("Befehl1"))); }
-    QString Field(const QString& name) { return Get<QLineEdit>(name)->text(); }
     QStringList Rows();
-
-    std::unique_ptr<ScreenSlots> screens_;
-    std::unique_ptr<BoxRecorder> boxes_;
-    std::unique_ptr<frmExtra> screen_;
 };
 
-void frmExtraTest::init() {
-    screens_ = std::make_unique<ScreenSlots>();
-    boxes_ = std::make_unique<BoxRecorder>();
-    screen_ = std::make_unique<frmExtra>(*screens_);
-    screen_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen_.get()));
-}
+void frmExtraTest::init() { QVERIFY(Open()); }
 
-void frmExtraTest::cleanup() {
-    screen_.reset();
-    boxes_.reset();
-    screens_.reset();
-}
+void frmExtraTest::cleanup() { Close(); }
 
 void frmExtraTest::Enter(const QString& amount, const QString& perYear, const QString& rate, const QString& years) {
     TypeInto(Get("Text1"), amount);

@@ -41,7 +41,7 @@ void MoveMouse(QWidget* widget, QPoint at) {
 }
 }  // namespace
 
-class frmSSummeTest : public QObject {
+class frmSSummeTest : public QObject, private ScreenFixture<frmSSumme> {
     Q_OBJECT
 private slots:
     void init();
@@ -63,30 +63,13 @@ private slots:
     void zurueckHides();
 
 private:
-    template <typename T = QWidget>
-    T* Get(const QString& name) { return Find<T>(screen_.get(), name); }
     void Enter(const QString& sum, const QString& perYear, const QString& years, const QString& rate);
     void Compute() { Click(Get(QStringLiteral("Befehl2"))); }
-    QString Field(const QString& name) { return Get<QLineEdit>(name)->text(); }
-
-    std::unique_ptr<ScreenSlots> screens_;
-    std::unique_ptr<BoxRecorder> boxes_;
-    std::unique_ptr<frmSSumme> screen_;
 };
 
-void frmSSummeTest::init() {
-    screens_ = std::make_unique<ScreenSlots>();
-    boxes_ = std::make_unique<BoxRecorder>();
-    screen_ = std::make_unique<frmSSumme>(*screens_);
-    screen_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen_.get()));
-}
+void frmSSummeTest::init() { QVERIFY(Open()); }
 
-void frmSSummeTest::cleanup() {
-    screen_.reset();
-    boxes_.reset();
-    screens_.reset();
-}
+void frmSSummeTest::cleanup() { Close(); }
 
 void frmSSummeTest::Enter(const QString& sum, const QString& perYear, const QString& years, const QString& rate) {
     TypeInto(Get("Text5"), sum);
