@@ -17,6 +17,8 @@
 #include <memory>
 
 #include "core/NumberRules.h"
+#include "ui/common/BusyPointer.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/FormKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
@@ -57,15 +59,6 @@ QPixmap CoinPicture() {
     return picture;
 }
 
-// Runs a handler with the hourglass pointer, restoring it however the handler leaves.
-class Hourglass {
-public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
-
 }  // namespace
 
 LoanSheet::LoanSheet(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
@@ -87,58 +80,29 @@ void LoanSheet::CreateControls() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("LoanSheetClient"));
 
-    lblPurchTotl_ = new QLabel(QStringLiteral("Kredit"), client_);
-    lblPurchTotl_->setObjectName(QStringLiteral("lblPurchTotl"));
-    PlaceTwips(lblPurchTotl_, 120, 120, 2640, 240);
-    txtPurchTotl_ = new QLineEdit(client_);
-    txtPurchTotl_->setObjectName(QStringLiteral("txtPurchTotl"));
-    PlaceTwips(txtPurchTotl_, 120, 360, 2640, 315);
+    lblPurchTotl_ = MakeLabel(client_, QStringLiteral("lblPurchTotl"), QStringLiteral("Kredit"), {120, 120, 2640, 240});
+    txtPurchTotl_ = MakeTextField(client_, QStringLiteral("txtPurchTotl"), QString(), {120, 360, 2640, 315});
+    lblDwnPay_ = MakeLabel(client_, QStringLiteral("lblDwnPay"), QStringLiteral("Anzahlung in Prozent"), {120, 780, 2640, 240});
+    txtDwnPay_ = MakeTextField(client_, QStringLiteral("txtDwnPay"), QString(), {120, 1020, 2640, 315});
 
-    lblDwnPay_ = new QLabel(QStringLiteral("Anzahlung in Prozent"), client_);
-    lblDwnPay_->setObjectName(QStringLiteral("lblDwnPay"));
-    PlaceTwips(lblDwnPay_, 120, 780, 2640, 240);
-    txtDwnPay_ = new QLineEdit(client_);
-    txtDwnPay_->setObjectName(QStringLiteral("txtDwnPay"));
-    PlaceTwips(txtDwnPay_, 120, 1020, 2640, 315);
+    frmLoanLen_ = MakeFrame(client_, QStringLiteral("frmLoanLen"), QStringLiteral("Laufzeit in Jahren"), {120, 1440, 2640, 1140});
+    lblLenMax_ = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 0), QStringLiteral("Maximum"), {120, 330, 1200, 240});
+    txtLenMax_ = MakeTextField(frmLoanLen_, QStringLiteral("txtLenMax"), QString(), {1320, 300, 1200, 315});
+    lblLenMin_ = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 1), QStringLiteral("Minimum"), {120, 750, 1200, 240});
+    txtLenMin_ = MakeTextField(frmLoanLen_, QStringLiteral("txtLenMin"), QString(), {1320, 720, 1200, 315});
 
-    frmLoanLen_ = new QGroupBox(QStringLiteral("Laufzeit in Jahren"), client_);
-    frmLoanLen_->setObjectName(QStringLiteral("frmLoanLen"));
-    PlaceTwips(frmLoanLen_, 120, 1440, 2640, 1140);
-    lblLenMax_ = new QLabel(QStringLiteral("Maximum"), frmLoanLen_);
-    lblLenMax_->setObjectName(ArrayName(QStringLiteral("lblLen"), 0));
-    PlaceTwips(lblLenMax_, 120, 330, 1200, 240);
-    txtLenMax_ = new QLineEdit(frmLoanLen_);
-    txtLenMax_->setObjectName(QStringLiteral("txtLenMax"));
-    PlaceTwips(txtLenMax_, 1320, 300, 1200, 315);
-    lblLenMin_ = new QLabel(QStringLiteral("Minimum"), frmLoanLen_);
-    lblLenMin_->setObjectName(ArrayName(QStringLiteral("lblLen"), 1));
-    PlaceTwips(lblLenMin_, 120, 750, 1200, 240);
-    txtLenMin_ = new QLineEdit(frmLoanLen_);
-    txtLenMin_->setObjectName(QStringLiteral("txtLenMin"));
-    PlaceTwips(txtLenMin_, 1320, 720, 1200, 315);
-
-    frmIntr_ = new QGroupBox(QStringLiteral("Zinssatz"), client_);
-    frmIntr_->setObjectName(QStringLiteral("frmIntr"));
-    PlaceTwips(frmIntr_, 120, 2700, 2640, 1140);
-    lblIntrMin_ = new QLabel(QStringLiteral("Minimum %"), frmIntr_);
-    lblIntrMin_->setObjectName(ArrayName(QStringLiteral("lblIntr"), 0));
-    PlaceTwips(lblIntrMin_, 120, 330, 1200, 240);
+    frmIntr_ = MakeFrame(client_, QStringLiteral("frmIntr"), QStringLiteral("Zinssatz"), {120, 2700, 2640, 1140});
+    lblIntrMin_ = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Minimum %"), {120, 330, 1200, 240});
     comIntrMin_ = new QComboBox(frmIntr_);
     comIntrMin_->setObjectName(QStringLiteral("comIntrMin"));
     PlaceTwips(comIntrMin_, 1320, 300, 1200, 315);
-    lblIntrMax_ = new QLabel(QStringLiteral("Maximum %"), frmIntr_);
-    lblIntrMax_->setObjectName(ArrayName(QStringLiteral("lblIntr"), 1));
-    PlaceTwips(lblIntrMax_, 120, 750, 1200, 240);
+    lblIntrMax_ = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Maximum %"), {120, 750, 1200, 240});
     comIntrMax_ = new QComboBox(frmIntr_);
     comIntrMax_->setObjectName(QStringLiteral("comIntrMax"));
     PlaceTwips(comIntrMax_, 1320, 720, 1200, 315);
 
-    cmdCalcPmts_ = new QPushButton(QStringLiteral("Raten anzeigen"), client_);
-    cmdCalcPmts_->setObjectName(QStringLiteral("cmdCalcPmts"));
-    PlaceTwips(cmdCalcPmts_, 120, 4020, 2640, 420);
-    cmdCalcAmort_ = new QPushButton(QStringLiteral("Tilgungsplan anzeigen"), client_);
-    cmdCalcAmort_->setObjectName(QStringLiteral("cmdCalcAmort"));
-    PlaceTwips(cmdCalcAmort_, 120, 4560, 2640, 420);
+    cmdCalcPmts_ = MakeButton(client_, QStringLiteral("cmdCalcPmts"), QStringLiteral("Raten anzeigen"), {120, 4020, 2640, 420});
+    cmdCalcAmort_ = MakeButton(client_, QStringLiteral("cmdCalcAmort"), QStringLiteral("Tilgungsplan anzeigen"), {120, 4560, 2640, 420});
     cmdCalcAmort_->setEnabled(false);
 
     Bezeichnung1_ = new QLabel(QStringLiteral("Markieren Sie eine Rate um den Tilgungsplan anzuzeigen."), client_);
@@ -385,7 +349,7 @@ void LoanSheet::cmdCalcPmts_Click() {
     ComputeLoanAmount(state_);
     LoanError error = LoanError::None;
     {
-        Hourglass hourglass;
+        const BusyPointer busy;
         frmKAmort_->setText(QStringLiteral(" "));
         frmLZAmort_->setText(QStringLiteral(" "));
         error = BuildPaymentTable(state_);
@@ -502,7 +466,7 @@ void LoanSheet::ShowPaymentTable() {
 void LoanSheet::RunPlanRequest() {
     LoanError error = LoanError::None;
     {
-        Hourglass hourglass;
+        const BusyPointer busy;
         error = BuildAmortizationPlan(state_, grdPayments_->Row(), grdPayments_->Col());
         if (error == LoanError::None) {
             frmKAmort_->setText(QStringLiteral("Tilgungsplan für --> ") + ToQ(FormatGeneral(state_.PlanRate)) +

@@ -17,6 +17,8 @@
 #include <QTimer>
 
 #include "core/NumberRules.h"
+#include "ui/common/BusyPointer.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/FormKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
@@ -30,15 +32,6 @@ namespace zolt {
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Zinsprogramm-Fehler");
-
-// The hourglass for the length of one computation, restored on every way out.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 double Reading(const QString& text) { return LeadingNumber(ToStd(text)); }
 
@@ -143,43 +136,26 @@ void ZinsSheet::BuildControls() {
     central_->setObjectName(QStringLiteral("ZinsSheetClient"));
     setCentralWidget(central_);
 
-    lblPurchTotl_ = new QLabel(QStringLiteral("KAPITAL ->"), central_);
-    lblPurchTotl_->setObjectName(QStringLiteral("lblPurchTotl"));
-    PlaceTwips(lblPurchTotl_, 135, 180, 1035, 255);
-
-    txtPurchTotl_ = new QLineEdit(central_);
-    txtPurchTotl_->setObjectName(QStringLiteral("txtPurchTotl"));
-    PlaceTwips(txtPurchTotl_, 1200, 150, 1215, 315);
+    lblPurchTotl_ = MakeLabel(central_, QStringLiteral("lblPurchTotl"), QStringLiteral("KAPITAL ->"), {135, 180, 1035, 255});
+    txtPurchTotl_ = MakeTextField(central_, QStringLiteral("txtPurchTotl"), QString(), {1200, 150, 1215, 315});
 
     Anzeige1_ = new QLabel(central_);
     Anzeige1_->setObjectName(QStringLiteral("Anzeige1"));
     Anzeige1_->setPixmap(DecorativeIcon());
     PlaceTwips(Anzeige1_, 1027, 555, 480, 480);
 
-    frmLoanLen_ = new QGroupBox(QStringLiteral("Laufzeit in Jahren"), central_);
-    frmLoanLen_->setObjectName(QStringLiteral("frmLoanLen"));
-    PlaceTwips(frmLoanLen_, 120, 1080, 2295, 1215);
-    lblLen_[0] = new QLabel(QStringLiteral("Maximum"), frmLoanLen_);
-    PlaceTwips(lblLen_[0], 120, 360, 1215, 255);
-    txtLenMax_ = new QLineEdit(frmLoanLen_);
-    txtLenMax_->setObjectName(QStringLiteral("txtLenMax"));
-    PlaceTwips(txtLenMax_, 1440, 360, 615, 315);
-    lblLen_[1] = new QLabel(QStringLiteral("Minimum"), frmLoanLen_);
-    PlaceTwips(lblLen_[1], 120, 840, 1215, 255);
-    txtLenMin_ = new QLineEdit(frmLoanLen_);
-    txtLenMin_->setObjectName(QStringLiteral("txtLenMin"));
-    PlaceTwips(txtLenMin_, 1440, 840, 615, 315);
+    frmLoanLen_ = MakeFrame(central_, QStringLiteral("frmLoanLen"), QStringLiteral("Laufzeit in Jahren"), {120, 1080, 2295, 1215});
+    lblLen_[0] = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 0), QStringLiteral("Maximum"), {120, 360, 1215, 255});
+    txtLenMax_ = MakeTextField(frmLoanLen_, QStringLiteral("txtLenMax"), QString(), {1440, 360, 615, 315});
+    lblLen_[1] = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 1), QStringLiteral("Minimum"), {120, 840, 1215, 255});
+    txtLenMin_ = MakeTextField(frmLoanLen_, QStringLiteral("txtLenMin"), QString(), {1440, 840, 615, 315});
 
-    frmIntr_ = new QGroupBox(QStringLiteral("Zinssatz"), central_);
-    frmIntr_->setObjectName(QStringLiteral("frmIntr"));
-    PlaceTwips(frmIntr_, 120, 2400, 2295, 1335);
-    lblIntr_[0] = new QLabel(QStringLiteral("Maximum %"), frmIntr_);
-    PlaceTwips(lblIntr_[0], 120, 405, 1215, 255);
+    frmIntr_ = MakeFrame(central_, QStringLiteral("frmIntr"), QStringLiteral("Zinssatz"), {120, 2400, 2295, 1335});
+    lblIntr_[0] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Maximum %"), {120, 405, 1215, 255});
     comIntrMax_ = new QComboBox(frmIntr_);
     comIntrMax_->setObjectName(QStringLiteral("comIntrMax"));
     PlaceTwips(comIntrMax_, 1440, 360, 735, 315);
-    lblIntr_[1] = new QLabel(QStringLiteral("Minimum %"), frmIntr_);
-    PlaceTwips(lblIntr_[1], 120, 885, 1215, 255);
+    lblIntr_[1] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Minimum %"), {120, 885, 1215, 255});
     comIntrMin_ = new QComboBox(frmIntr_);
     comIntrMin_->setObjectName(QStringLiteral("comIntrMin"));
     PlaceTwips(comIntrMin_, 1440, 840, 735, 315);
@@ -187,21 +163,11 @@ void ZinsSheet::BuildControls() {
     rateListStyle->setParent(this);
     comIntrMax_->setStyle(rateListStyle);
     comIntrMin_->setStyle(rateListStyle);
-    for (int i = 0; i < 2; ++i) {
-        lblLen_[static_cast<std::size_t>(i)]->setObjectName(ArrayName(QStringLiteral("lblLen"), i));
-        lblIntr_[static_cast<std::size_t>(i)]->setObjectName(ArrayName(QStringLiteral("lblIntr"), i));
-    }
 
-    cmdCalcPmts_ = new QPushButton(QStringLiteral("ZINSESZINS"), central_);
-    cmdCalcPmts_->setObjectName(QStringLiteral("cmdCalcPmts"));
-    PlaceTwips(cmdCalcPmts_, 120, 3840, 2295, 375);
-    cmdEcalcPmts_ = new QPushButton(QStringLiteral("einfacher Zins"), central_);
-    cmdEcalcPmts_->setObjectName(QStringLiteral("cmdEcalcPmts"));
-    PlaceTwips(cmdEcalcPmts_, 120, 4320, 2295, 375);
-    cmdCalcAmort_ = new QPushButton(QStringLiteral("detailliert"), central_);
-    cmdCalcAmort_->setObjectName(QStringLiteral("cmdCalcAmort"));
+    cmdCalcPmts_ = MakeButton(central_, QStringLiteral("cmdCalcPmts"), QStringLiteral("ZINSESZINS"), {120, 3840, 2295, 375});
+    cmdEcalcPmts_ = MakeButton(central_, QStringLiteral("cmdEcalcPmts"), QStringLiteral("einfacher Zins"), {120, 4320, 2295, 375});
+    cmdCalcAmort_ = MakeButton(central_, QStringLiteral("cmdCalcAmort"), QStringLiteral("detailliert"), {120, 4800, 2295, 375});
     cmdCalcAmort_->setEnabled(false);
-    PlaceTwips(cmdCalcAmort_, 120, 4800, 2295, 375);
 
     grdPayments_ = new SheetGrid(central_);
     grdPayments_->setObjectName(QStringLiteral("grdPayments"));
@@ -511,7 +477,7 @@ void ZinsSheet::ComputeTable(bool simple) {
 
     bool shown = false;
     {
-        const WaitCursor hourglass;
+        const BusyPointer busy;
         auto table = std::make_shared<RateTermTable>(BuildRateTermTable(inputs));
         // The limit check looks at the corners of the table; this guards every other cell.
         if (TableIsFinite(*table)) {
@@ -563,7 +529,7 @@ void ZinsSheet::ShowDetailPlanOfCurrentCell() {
     const TableInputs& in = tableInputs_;
     PlanLimit limit = CheckPlanLimits(in.baseAmount, rate, term, in.cycle, in.kind);
     if (limit == PlanLimit::Ok) {
-        const WaitCursor hourglass;
+        const BusyPointer busy;
         auto plan = std::make_shared<DetailPlan>(BuildDetailPlan(in.baseAmount, rate, term, in.cycle, in.kind));
         if (PlanIsFinite(*plan)) {
             frmZAmort_->setText(ToQ(FormatGeneral(rate)) + QStringLiteral(" % p.a."));
