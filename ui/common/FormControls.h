@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/common/Layout.h"
 #include "ui/common/RowListModel.h"
 
 class QComboBox;
@@ -26,6 +27,15 @@ struct TwipsRect {
     int width = 0;
     int height = 0;
 };
+
+// Any control, named and placed by its twips.
+template <typename Control>
+Control* MakeControl(QWidget* parent, const QString& name, TwipsRect at) {
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    PlaceTwips(control, at.left, at.top, at.width, at.height);
+    return control;
+}
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);

@@ -15,12 +15,10 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/loans/ScreenParts.h"
+#include "ui/common/FormControls.h"
 
 namespace zolt {
 
-using loans::Caption;
-using loans::Place;
 
 namespace {
 const QString kTitle = QStringLiteral("Kredit-Zinssatz Fehlernachricht");
@@ -63,37 +61,37 @@ frmKZinssatz::frmKZinssatz(ScreenSlots& screens, QWidget* parent) : QWidget(pare
     setFont(DialogFont());
     SetClientTwips(this, 7200, 5700);
 
-    Rahmen4_ = Place<QGroupBox>(this, "Rahmen4", 240, 120, 6720, 2640);
+    Rahmen4_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen4"), {240, 120, 6720, 2640});
     Rahmen4_->setTitle(QStringLiteral("Eingabedaten Kredit-Zinssatz Ermittlung"));
-    Caption(Rahmen4_, "Bezeichnung3", QStringLiteral("Zahlungen am Anfang oder am Ende "), 240, 420, 3360);
-    Option1_ = Place<QRadioButton>(Rahmen4_, "Option1", 3600, 390, 1020, 300);
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung3"), QStringLiteral("Zahlungen am Anfang oder am Ende "), {240, 420, 3360, 255});
+    Option1_ = MakeControl<QRadioButton>(Rahmen4_, QStringLiteral("Option1"), {3600, 390, 1020, 300});
     Option1_->setText(QStringLiteral("Anfang"));
     // The design shows "Ende" as a label beside a narrow option button.
-    Option2_ = Place<QRadioButton>(Rahmen4_, "Option2", 4650, 390, 255, 300);
+    Option2_ = MakeControl<QRadioButton>(Rahmen4_, QStringLiteral("Option2"), {4650, 390, 255, 300});
     Option2_->setText(QStringLiteral("Ende"));
-    Caption(Rahmen4_, "Bezeichnung5", QStringLiteral("Ende"), 4920, 420, 480);
-    Caption(Rahmen4_, "Bezeichnung4", QStringLiteral("des Monats ?"), 5430, 420, 1230);
-    Caption(Rahmen4_, "Bezeichnung9", QStringLiteral("Kreditsumme  "), 240, 1020, 3600);
-    Text5_ = Place<QLineEdit>(Rahmen4_, "Text5", 4200, 960, 2280, 330);
-    Caption(Rahmen4_, "Bezeichnung11", QStringLiteral("Monatliche Rate  "), 240, 1560, 3600);
-    Text6_ = Place<QLineEdit>(Rahmen4_, "Text6", 4200, 1500, 2280, 330);
-    Caption(Rahmen4_, "Bezeichnung2", QStringLiteral("Laufzeit in Monaten"), 240, 2100, 3600);
-    Text2_ = Place<QLineEdit>(Rahmen4_, "Text2", 4200, 2040, 2280, 330);
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung5"), QStringLiteral("Ende"), {4920, 420, 480, 255});
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung4"), QStringLiteral("des Monats ?"), {5430, 420, 1230, 255});
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung9"), QStringLiteral("Kreditsumme  "), {240, 1020, 3600, 255});
+    Text5_ = MakeControl<QLineEdit>(Rahmen4_, QStringLiteral("Text5"), {4200, 960, 2280, 330});
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung11"), QStringLiteral("Monatliche Rate  "), {240, 1560, 3600, 255});
+    Text6_ = MakeControl<QLineEdit>(Rahmen4_, QStringLiteral("Text6"), {4200, 1500, 2280, 330});
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung2"), QStringLiteral("Laufzeit in Monaten"), {240, 2100, 3600, 255});
+    Text2_ = MakeControl<QLineEdit>(Rahmen4_, QStringLiteral("Text2"), {4200, 2040, 2280, 330});
 
-    Rahmen5_ = Place<QGroupBox>(this, "Rahmen5", 240, 2880, 6720, 900);
+    Rahmen5_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen5"), {240, 2880, 6720, 900});
     Rahmen5_->setTitle(QStringLiteral("Ausgabe Kredit-Zinssatz"));
-    Text7_ = Place<QLineEdit>(Rahmen5_, "Text7", 240, 360, 1500, 330);
-    Caption(Rahmen5_, "Bezeichnung12", QStringLiteral("Prozent"), 1860, 420, 1200);
+    Text7_ = MakeControl<QLineEdit>(Rahmen5_, QStringLiteral("Text7"), {240, 360, 1500, 330});
+    MakeLabel(Rahmen5_, QStringLiteral("Bezeichnung12"), QStringLiteral("Prozent"), {1860, 420, 1200, 255});
 
-    Rahmen3_ = Place<QGroupBox>(this, "Rahmen3", 240, 3900, 6720, 1020);
+    Rahmen3_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen3"), {240, 3900, 6720, 1020});
     Rahmen3_->setTitle(QStringLiteral("Hinweis"));
-    Bezeichnung7_ = Place<QLabel>(Rahmen3_, "Bezeichnung7", 120, 270, 6480, 675);
+    Bezeichnung7_ = MakeControl<QLabel>(Rahmen3_, QStringLiteral("Bezeichnung7"), {120, 270, 6480, 675});
     Bezeichnung7_->setWordWrap(true);
     Bezeichnung7_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Befehl2_ = Place<QPushButton>(this, "Befehl2", 240, 5100, 3000, 420);
+    Befehl2_ = MakeControl<QPushButton>(this, QStringLiteral("Befehl2"), {240, 5100, 3000, 420});
     Befehl2_->setText(QStringLiteral("Berechnung Zinssatz"));
-    Befehl3_ = Place<QPushButton>(this, "Befehl3", 3960, 5100, 3000, 420);
+    Befehl3_ = MakeControl<QPushButton>(this, QStringLiteral("Befehl3"), {3960, 5100, 3000, 420});
     Befehl3_->setText(QStringLiteral("Zurück"));
 
     connect(Befehl2_, &QPushButton::clicked, this, [this] { Befehl2_Click(); });

@@ -13,12 +13,10 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/loans/ScreenParts.h"
+#include "ui/common/FormControls.h"
 
 namespace zolt {
 
-using loans::Caption;
-using loans::Place;
 
 namespace {
 const QString kTitle = QStringLiteral("Kredit Fehlernachricht");
@@ -74,8 +72,8 @@ frmKreditvergleich::frmKreditvergleich(ScreenSlots& screens, QWidget* parent) : 
     setFont(DialogFont());
     SetClientTwips(this, 9960, 5760);
 
-    Rahmen1_ = Place<QGroupBox>(this, QStringLiteral("Rahmen1"), 120, kFrameTop, 2520, kFrameHeight);
-    Befehl5_ = Place<QPushButton>(Rahmen1_, QStringLiteral("Befehl5"), 120, kButtonTop, 900, 360);
+    Rahmen1_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen1"), {120, kFrameTop, 2520, kFrameHeight});
+    Befehl5_ = MakeControl<QPushButton>(Rahmen1_, QStringLiteral("Befehl5"), {120, kButtonTop, 900, 360});
     Befehl5_->setText(QStringLiteral("Info"));
     const QString captions[] = {
         QStringLiteral("Kreditsumme in €:"),      QStringLiteral("Laufzeit  in Monaten:"),
@@ -86,19 +84,19 @@ frmKreditvergleich::frmKreditvergleich(ScreenSlots& screens, QWidget* parent) : 
     };
     for (int row = 0; row < 9; ++row) {
         const int top = (row < 4 ? kInputTops[row] : kOutputTops[row - 4]) + 45;
-        Caption(Rahmen1_, QStringLiteral("Bezeichnung%1").arg(row + 1), captions[row], 120, top, 2340);
+        MakeLabel(Rahmen1_, QStringLiteral("Bezeichnung%1").arg(row + 1), captions[row], {120, top, 2340, 255});
     }
 
     for (int k = 0; k < 3; ++k) BuildOffer(offers_[static_cast<std::size_t>(k)], k, 2760 + k * 2400);
 
-    Befehl2_ = Place<QPushButton>(this, QStringLiteral("Befehl2"), 120, 5220, 900, 420);
+    Befehl2_ = MakeControl<QPushButton>(this, QStringLiteral("Befehl2"), {120, 5220, 900, 420});
     Befehl2_->setText(QStringLiteral("<<"));
 
-    Rahmen5_ = Place<QGroupBox>(this, QStringLiteral("Rahmen5"), 1200, 600, 7560, 3960);
+    Rahmen5_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen5"), {1200, 600, 7560, 3960});
     Rahmen5_->setTitle(QStringLiteral("Info Kreditgebühren"));
     Rahmen5_->setAutoFillBackground(true);
-    Liste1_ = Place<QListWidget>(Rahmen5_, QStringLiteral("Liste1"), 120, 300, 7320, 3000);
-    Befehl6_ = Place<QPushButton>(Rahmen5_, QStringLiteral("Befehl6"), 3240, 3420, 1080, 390);
+    Liste1_ = MakeControl<QListWidget>(Rahmen5_, QStringLiteral("Liste1"), {120, 300, 7320, 3000});
+    Befehl6_ = MakeControl<QPushButton>(Rahmen5_, QStringLiteral("Befehl6"), {3240, 3420, 1080, 390});
     Befehl6_->setText(QStringLiteral("OK"));
     Rahmen5_->hide();
     Rahmen5_->raise();
@@ -115,16 +113,14 @@ frmKreditvergleich::frmKreditvergleich(ScreenSlots& screens, QWidget* parent) : 
 
 void frmKreditvergleich::BuildOffer(Offer& offer, int index, int left) {
     const OfferDesign& design = kOfferDesigns[index];
-    offer.frame = Place<QGroupBox>(this, QString::fromLatin1(design.frame), left, kFrameTop, kOfferWidth, kFrameHeight);
+    offer.frame = MakeControl<QGroupBox>(this, QString::fromLatin1(design.frame), {left, kFrameTop, kOfferWidth, kFrameHeight});
     offer.frame->setTitle(QStringLiteral("Eingabe Angebot %1").arg(index + 1));
-    offer.button = Place<QPushButton>(offer.frame, QString::fromLatin1(design.button), 180, kButtonTop, 1920, 360);
+    offer.button = MakeControl<QPushButton>(offer.frame, QString::fromLatin1(design.button), {180, kButtonTop, 1920, 360});
     offer.button->setText(QStringLiteral("Berechnung %1").arg(index + 1));
-    offer.outputCaption = Caption(offer.frame, QString::fromLatin1(design.outputCaption), QStringLiteral("Ausgabewerte"),
-                                  180, kOutputCaptionTop, 1920);
+    offer.outputCaption = MakeLabel(offer.frame, QString::fromLatin1(design.outputCaption), QStringLiteral("Ausgabewerte"), {180, kOutputCaptionTop, 1920, 255});
 
     auto field = [&](int row, int top) {
-        return Place<QLineEdit>(offer.frame, QStringLiteral("Text%1").arg(design.firstText + row), 180, top, 1920,
-                                kFieldHeight);
+        return MakeControl<QLineEdit>(offer.frame, QStringLiteral("Text%1").arg(design.firstText + row), {180, top, 1920, kFieldHeight});
     };
     offer.amount = field(0, kInputTops[0]);
     offer.term = field(1, kInputTops[1]);

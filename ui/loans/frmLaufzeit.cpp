@@ -16,12 +16,10 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/loans/ScreenParts.h"
+#include "ui/common/FormControls.h"
 
 namespace zolt {
 
-using loans::Caption;
-using loans::Place;
 
 namespace {
 const QString kTitle = QStringLiteral("Kredit-Laufzeit Fehlernachricht");
@@ -38,36 +36,36 @@ frmLaufzeit::frmLaufzeit(ScreenSlots& screens, QWidget* parent) : QWidget(parent
     setFont(DialogFont());
     SetClientTwips(this, 7200, 5400);
 
-    Rahmen4_ = Place<QGroupBox>(this, "Rahmen4", 240, 120, 6720, 1800);
+    Rahmen4_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen4"), {240, 120, 6720, 1800});
     Rahmen4_->setTitle(QStringLiteral("Eingabedaten Kredit-Laufzeit"));
-    Caption(Rahmen4_, "Bezeichnung9", QStringLiteral("Kreditsumme  "), 240, 420, 3600);
-    Text5_ = Place<QLineEdit>(Rahmen4_, "Text5", 4200, 360, 2280, 330);
-    Caption(Rahmen4_, "Bezeichnung10", QStringLiteral("Nominaler Jahreszinssatz (in %)"), 240, 900, 3600);
-    Kombi1_ = Place<QComboBox>(Rahmen4_, "Kombi1", 4200, 840, 2280, 330);
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung9"), QStringLiteral("Kreditsumme  "), {240, 420, 3600, 255});
+    Text5_ = MakeControl<QLineEdit>(Rahmen4_, QStringLiteral("Text5"), {4200, 360, 2280, 330});
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung10"), QStringLiteral("Nominaler Jahreszinssatz (in %)"), {240, 900, 3600, 255});
+    Kombi1_ = MakeControl<QComboBox>(Rahmen4_, QStringLiteral("Kombi1"), {4200, 840, 2280, 330});
     Kombi1_->setEditable(true);
     Kombi1_->setInsertPolicy(QComboBox::NoInsert);
-    Caption(Rahmen4_, "Bezeichnung11", QStringLiteral("Monatliche Rate  "), 240, 1380, 3600);
-    Text6_ = Place<QLineEdit>(Rahmen4_, "Text6", 4200, 1320, 2280, 330);
+    MakeLabel(Rahmen4_, QStringLiteral("Bezeichnung11"), QStringLiteral("Monatliche Rate  "), {240, 1380, 3600, 255});
+    Text6_ = MakeControl<QLineEdit>(Rahmen4_, QStringLiteral("Text6"), {4200, 1320, 2280, 330});
 
-    Rahmen5_ = Place<QGroupBox>(this, "Rahmen5", 240, 2040, 6720, 1680);
+    Rahmen5_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen5"), {240, 2040, 6720, 1680});
     Rahmen5_->setTitle(QStringLiteral("Ausgabe Kredit-Laufzeit"));
-    Text7_ = Place<QLineEdit>(Rahmen5_, "Text7", 240, 360, 1200, 330);
-    Caption(Rahmen5_, "Bezeichnung12", QStringLiteral("Jahre"), 1560, 420, 1000);
-    Text8_ = Place<QLineEdit>(Rahmen5_, "Text8", 2880, 360, 1200, 330);
-    Caption(Rahmen5_, "Bezeichnung13", QStringLiteral("Monate  (gerundet)"), 4200, 420, 2300);
-    Linie1_ = Place<QFrame>(Rahmen5_, "Linie1", 240, 870, 6240, 30);
+    Text7_ = MakeControl<QLineEdit>(Rahmen5_, QStringLiteral("Text7"), {240, 360, 1200, 330});
+    MakeLabel(Rahmen5_, QStringLiteral("Bezeichnung12"), QStringLiteral("Jahre"), {1560, 420, 1000, 255});
+    Text8_ = MakeControl<QLineEdit>(Rahmen5_, QStringLiteral("Text8"), {2880, 360, 1200, 330});
+    MakeLabel(Rahmen5_, QStringLiteral("Bezeichnung13"), QStringLiteral("Monate  (gerundet)"), {4200, 420, 2300, 255});
+    Linie1_ = MakeControl<QFrame>(Rahmen5_, QStringLiteral("Linie1"), {240, 870, 6240, 30});
     Linie1_->setFrameShape(QFrame::HLine);
-    Text1_ = Place<QLineEdit>(Rahmen5_, "Text1", 240, 1080, 1200, 330);
-    Caption(Rahmen5_, "Bezeichnung1", QStringLiteral("Monate (gesamt)"), 1560, 1140, 2300);
+    Text1_ = MakeControl<QLineEdit>(Rahmen5_, QStringLiteral("Text1"), {240, 1080, 1200, 330});
+    MakeLabel(Rahmen5_, QStringLiteral("Bezeichnung1"), QStringLiteral("Monate (gesamt)"), {1560, 1140, 2300, 255});
 
-    Rahmen3_ = Place<QGroupBox>(this, "Rahmen3", 240, 3840, 6720, 780);
+    Rahmen3_ = MakeControl<QGroupBox>(this, QStringLiteral("Rahmen3"), {240, 3840, 6720, 780});
     Rahmen3_->setTitle(QStringLiteral("Hinweis"));
-    Bezeichnung7_ = Place<QLabel>(Rahmen3_, "Bezeichnung7", 120, 270, 6480, 435);
+    Bezeichnung7_ = MakeControl<QLabel>(Rahmen3_, QStringLiteral("Bezeichnung7"), {120, 270, 6480, 435});
     Bezeichnung7_->setWordWrap(true);
 
-    Befehl2_ = Place<QPushButton>(this, "Befehl2", 240, 4800, 3000, 420);
+    Befehl2_ = MakeControl<QPushButton>(this, QStringLiteral("Befehl2"), {240, 4800, 3000, 420});
     Befehl2_->setText(QStringLiteral("Berechnung Laufzeit"));
-    Befehl3_ = Place<QPushButton>(this, "Befehl3", 3960, 4800, 3000, 420);
+    Befehl3_ = MakeControl<QPushButton>(this, QStringLiteral("Befehl3"), {3960, 4800, 3000, 420});
     Befehl3_->setText(QStringLiteral("Zurück"));
 
     connect(Befehl2_, &QPushButton::clicked, this, [this] { Befehl2_Click(); });
