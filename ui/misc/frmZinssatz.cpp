@@ -8,6 +8,7 @@
 
 #include "core/InterestRate.h"
 #include "ui/common/FormKit.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ScreenSlots.h"
@@ -37,19 +38,11 @@ QString RefusalMessage(InterestRateRefusal refusal) {
                        QStringLiteral("Bitte überprüfen Sie die eingegebenen Daten.")});
 }
 
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent, int l, int t, int w, int h) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+// The captions of this screen wrap onto a second line where they are long.
+QLabel* WrappedLabel(QWidget* parent, const QString& name, const QString& text, TwipsRect at) {
+    QLabel* label = MakeLabel(parent, name, text, at);
     label->setWordWrap(true);
-    PlaceTwips(label, l, t, w, h);
     return label;
-}
-
-QLineEdit* MakeField(const QString& name, QWidget* parent, int l, int t, int w, int h) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    PlaceTwips(field, l, t, w, h);
-    return field;
 }
 
 }  // namespace
@@ -60,49 +53,32 @@ frmZinssatz::frmZinssatz(ScreenSlots& screens, QWidget* parent) : QWidget(parent
     setFont(DialogFont());
     SetClientTwips(this, 7200, 5160);
 
-    Bezeichnung6 = MakeLabel(QStringLiteral("Bezeichnung6"),
-                             QStringLiteral("Ermittlung des Zinssatzes bei vorgegebenen Anfangs - und Endkapital"),
-                             this, 240, 150, 6720, 315);
+    Bezeichnung6 = WrappedLabel(this, QStringLiteral("Bezeichnung6"), QStringLiteral("Ermittlung des Zinssatzes bei vorgegebenen Anfangs - und Endkapital"), {240, 150, 6720, 315});
     QFont bold = Bezeichnung6->font();
     bold.setBold(true);
     Bezeichnung6->setFont(bold);
     Bezeichnung6->setAlignment(Qt::AlignCenter);
 
-    Rahmen1 = new QGroupBox(QStringLiteral("Eingabedaten"), this);
-    Rahmen1->setObjectName(QStringLiteral("Rahmen1"));
-    PlaceTwips(Rahmen1, 240, 600, 6720, 2580);
-    Bezeichnung1 = MakeLabel(QStringLiteral("Bezeichnung1"), QStringLiteral("Vorhandenes Anfangskapital   ?"), Rahmen1,
-                             240, 390, 4200, 285);
-    Text1 = MakeField(QStringLiteral("Text1"), Rahmen1, 4560, 360, 1920, 315);
-    Bezeichnung2 = MakeLabel(QStringLiteral("Bezeichnung2"), QStringLiteral("Gewünschtes Endkapital   ?"), Rahmen1,
-                             240, 870, 4200, 285);
-    Text2 = MakeField(QStringLiteral("Text2"), Rahmen1, 4560, 840, 1920, 315);
-    Bezeichnung5 = MakeLabel(QStringLiteral("Bezeichnung5"), QString(), Rahmen1, 240, 1320, 6240, 285);
+    Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabedaten"), {240, 600, 6720, 2580});
+    Bezeichnung1 = WrappedLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Vorhandenes Anfangskapital   ?"), {240, 390, 4200, 285});
+    Text1 = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {4560, 360, 1920, 315});
+    Bezeichnung2 = WrappedLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Gewünschtes Endkapital   ?"), {240, 870, 4200, 285});
+    Text2 = MakeTextField(Rahmen1, QStringLiteral("Text2"), QString(), {4560, 840, 1920, 315});
+    Bezeichnung5 = WrappedLabel(Rahmen1, QStringLiteral("Bezeichnung5"), QString(), {240, 1320, 6240, 285});
     QPalette red = Bezeichnung5->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Bezeichnung5->setPalette(red);
-    Bezeichnung3 = MakeLabel(QStringLiteral("Bezeichnung3"),
-                             QStringLiteral("Nach wieviel Jahren soll das Endkapital erreicht sein ?"), Rahmen1, 240,
-                             1740, 4200, 495);
-    Text3 = MakeField(QStringLiteral("Text3"), Rahmen1, 4560, 1830, 1920, 315);
+    Bezeichnung3 = WrappedLabel(Rahmen1, QStringLiteral("Bezeichnung3"), QStringLiteral("Nach wieviel Jahren soll das Endkapital erreicht sein ?"), {240, 1740, 4200, 495});
+    Text3 = MakeTextField(Rahmen1, QStringLiteral("Text3"), QString(), {4560, 1830, 1920, 315});
 
-    Rahmen2 = new QGroupBox(QStringLiteral("Ausgabedaten"), this);
-    Rahmen2->setObjectName(QStringLiteral("Rahmen2"));
-    PlaceTwips(Rahmen2, 240, 3300, 6720, 1020);
-    Bezeichnung4 = MakeLabel(QStringLiteral("Bezeichnung4"),
-                             QStringLiteral(" Notwendiger Zinsatz für die gewünschte Kapitalvermehrung   (in %)"),
-                             Rahmen2, 240, 330, 4200, 495);
-    Text4 = MakeField(QStringLiteral("Text4"), Rahmen2, 4560, 420, 1920, 315);
-    Text4->setReadOnly(true);
+    Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Ausgabedaten"), {240, 3300, 6720, 1020});
+    Bezeichnung4 = WrappedLabel(Rahmen2, QStringLiteral("Bezeichnung4"), QStringLiteral(" Notwendiger Zinsatz für die gewünschte Kapitalvermehrung   (in %)"), {240, 330, 4200, 495});
+    Text4 = MakeOutputField(Rahmen2, QStringLiteral("Text4"), {4560, 420, 1920, 315});
     Text4->setAlignment(Qt::AlignRight);
 
-    Befehl1 = new QPushButton(QStringLiteral("Berechnung"), this);
-    Befehl1->setObjectName(QStringLiteral("Befehl1"));
-    PlaceTwips(Befehl1, 240, 4500, 2160, 420);
+    Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Berechnung"), {240, 4500, 2160, 420});
     Befehl1->setDefault(true);
-    Befehl2 = new QPushButton(QStringLiteral("Beenden"), this);
-    Befehl2->setObjectName(QStringLiteral("Befehl2"));
-    PlaceTwips(Befehl2, 4800, 4500, 2160, 420);
+    Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Beenden"), {4800, 4500, 2160, 420});
 
     connect(Befehl1, &QPushButton::clicked, this, &frmZinssatz::Befehl1_Click);
     connect(Befehl2, &QPushButton::clicked, this, &frmZinssatz::Befehl2_Click);
