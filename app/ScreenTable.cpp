@@ -21,12 +21,18 @@
 #include "ui/tools/frmMenus.h"
 #include "ui/tools/frmScrollBars.h"
 
+#include <type_traits>
+
 namespace zolt {
 
 namespace {
+// Only a screen that opens other screens is handed the slots.
 template <typename Screen>
 ScreenSlots::Factory Make() {
-    return [](ScreenSlots& screens) -> QWidget* { return new Screen(screens); };
+    return [](ScreenSlots& screens) -> QWidget* {
+        if constexpr (std::is_constructible_v<Screen, ScreenSlots&>) return new Screen(screens);
+        else return new Screen();
+    };
 }
 }  // namespace
 

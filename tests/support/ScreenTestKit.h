@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "ui/common/ScreenSlots.h"
@@ -58,7 +59,8 @@ protected:
     bool Open() {
         screens_ = std::make_unique<ScreenSlots>();
         boxes_ = std::make_unique<BoxRecorder>();
-        screen_ = std::make_unique<Screen>(*screens_);
+        if constexpr (std::is_constructible_v<Screen, ScreenSlots&>) screen_ = std::make_unique<Screen>(*screens_);
+        else screen_ = std::make_unique<Screen>();
         screen_->show();
         return QTest::qWaitForWindowExposed(screen_.get());
     }

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <cmath>
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 
 namespace zolt {
@@ -60,6 +61,14 @@ std::optional<std::vector<double>> ReadCurrencyFields(std::initializer_list<cons
         }
         values.push_back(reading.Amount());
     }
+    return values;
+}
+
+std::optional<std::vector<double>> ReadOrRefuse(const Refusal& refusal, std::initializer_list<const QWidget*> fields,
+                                                NumberReading reading) {
+    bool overflow = false;
+    auto values = reading == NumberReading::Currency ? ReadCurrencyFields(fields, &overflow) : ReadLocaleFields(fields);
+    if (!values) ShowInputError(refusal.screen, overflow ? NumberTooLargeText() : refusal.notNumeric, refusal.title);
     return values;
 }
 

@@ -44,9 +44,26 @@ inline void WriteCurrency(QWidget* field, double value, const RegionalSettings& 
 
 void SetFieldText(QWidget* field, const QString& text);
 
-// Refusals the calculators share, each shown under the calculator's own title: an entry
-// beyond the range of the reading, and a result beyond the range of a double.
+// Refusals the calculators share, each shown under the calculator's own title: a text that
+// is no number, an entry beyond the range of the reading, and a result beyond the range of
+// a double.
+inline QString NotNumericText() { return QStringLiteral("Eingegebene Daten sind nicht numerisch."); }
 inline QString NumberTooLargeText() { return QStringLiteral("Eine eingegebene Zahl ist zu groß."); }
 inline QString ResultTooLargeText() { return QStringLiteral("Das Ergebnis ist zu groß für die Berechnung."); }
+
+// How a screen refuses entries it cannot read: under its own title, with its own wording
+// for a text that is no number.
+struct Refusal {
+    QWidget* screen = nullptr;
+    QString title;
+    QString notNumeric = NotNumericText();
+};
+enum class NumberReading { Currency, Locale };
+
+// The numbers of the fields, in the order given; or, when one field cannot be read, the
+// screen's refusal shown (NumberTooLargeText for an entry beyond the currency range) and
+// nullopt. The one way a handler reads its entries: read, compute, write.
+std::optional<std::vector<double>> ReadOrRefuse(const Refusal& refusal, std::initializer_list<const QWidget*> fields,
+                                                NumberReading reading = NumberReading::Currency);
 
 }  // namespace zolt

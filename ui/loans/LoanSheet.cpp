@@ -349,7 +349,7 @@ void LoanSheet::cmdCalcPmts_Click() {
     ComputeLoanAmount(state_);
     LoanError error = LoanError::None;
     {
-        const BusyPointer busy;
+        const BusyPointer busy(this);
         frmKAmort_->setText(QStringLiteral(" "));
         frmLZAmort_->setText(QStringLiteral(" "));
         error = BuildPaymentTable(state_);
@@ -466,7 +466,7 @@ void LoanSheet::ShowPaymentTable() {
 void LoanSheet::RunPlanRequest() {
     LoanError error = LoanError::None;
     {
-        const BusyPointer busy;
+        const BusyPointer busy(this);
         error = BuildAmortizationPlan(state_, grdPayments_->Row(), grdPayments_->Col());
         if (error == LoanError::None) {
             frmKAmort_->setText(QStringLiteral("Tilgungsplan für --> ") + ToQ(FormatGeneral(state_.PlanRate)) +

@@ -249,7 +249,7 @@ void frmRente::Befehl1_Click() {
 }
 
 void frmRente::Befehl2_Click() {
-    const BusyPointer busy;
+    const BusyPointer busy(this);
     tableModel_->Reset(0, [this] { annuity_ = {}; });
     Befehl4->setEnabled(true);
     ShowTable(ComputeCapitalAnnuity());

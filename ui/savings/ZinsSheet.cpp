@@ -477,7 +477,7 @@ void ZinsSheet::ComputeTable(bool simple) {
 
     bool shown = false;
     {
-        const BusyPointer busy;
+        const BusyPointer busy(this);
         auto table = std::make_shared<RateTermTable>(BuildRateTermTable(inputs));
         // The limit check looks at the corners of the table; this guards every other cell.
         if (TableIsFinite(*table)) {
@@ -529,7 +529,7 @@ void ZinsSheet::ShowDetailPlanOfCurrentCell() {
     const TableInputs& in = tableInputs_;
     PlanLimit limit = CheckPlanLimits(in.baseAmount, rate, term, in.cycle, in.kind);
     if (limit == PlanLimit::Ok) {
-        const BusyPointer busy;
+        const BusyPointer busy(this);
         auto plan = std::make_shared<DetailPlan>(BuildDetailPlan(in.baseAmount, rate, term, in.cycle, in.kind));
         if (PlanIsFinite(*plan)) {
             frmZAmort_->setText(ToQ(FormatGeneral(rate)) + QStringLiteral(" % p.a."));

@@ -280,7 +280,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focus);
             QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
             QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
-            QVERIFY(!QApplication::overrideCursor());
+            QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
             // A failed "einfacher Zins" still names its kind in the red row.
             const bool simple = QByteArray(button) == "cmdEcalcPmts";
             QCOMPARE(sheet.label("frmEart")->text(),
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(Texts(boxes), QStringList{kMsgNoMin});
         QCOMPARE(sheet.field("txtLenMin")->text(), QStringLiteral("1"));
         QVERIFY(sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
     }
 
     void rateLists_data() {
@@ -429,7 +429,7 @@ private slots:
         QCOMPARE(boxes.count(), 0);
         QCOMPARE(sheet.label("frmEart")->text(), QStringLiteral("; Zinseszins"));
         QCOMPARE(sheet.frameTitle("frmLoanLen"), QStringLiteral("Laufzeit in Monaten   "));
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
 
         // The recomputation runs the checks too: a zero maximum rate is reported.
         sheet.rates(0, 0);
@@ -479,7 +479,7 @@ private slots:
         QVERIFY2(boxes.last().text.contains(fragment), qPrintable(boxes.last().text));
         QCOMPARE(sheet.frameTitle("frmLoanLen"), loanLenBefore);
         QVERIFY(!sheet.action(QStringLiteral("mnuOptCopy"))->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
     }
 
     // The four layout cases of the grid, for a grid of 6870 x 4815 twips whose fixed row
@@ -677,7 +677,7 @@ private slots:
         sheet.clickCell(1, 1);
         QVERIFY(sheet.button("cmdCalcAmort")->isEnabled());
         Click(sheet.button("cmdCalcAmort"));
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(!sheet.button("cmdCalcAmort")->isEnabled());
         QCOMPARE(sheet.label("frmZAmort")->text(), QStringLiteral("%1 % p.a.").arg(rate));
 
@@ -723,7 +723,7 @@ private slots:
         QCOMPARE(sheet.grid()->CellText(0, 0), QStringLiteral("\r\nJahre"));
         // 1000 x 1.055^2 = 1113.03
         QCOMPARE(sheet.grid()->CellText(2, 1), QStringLiteral("1.113,03 €"));
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
     }
 
     void emptyCellsEnableNothing() {
@@ -871,7 +871,7 @@ private slots:
         QVERIFY2(boxes.last().text.contains(QStringLiteral("zu lang")), qPrintable(boxes.last().text));
         QCOMPARE(sheet.grid()->CellText(0, 1), QStringLiteral("\r\n500000\r\nJahre"));  // still the table
         QVERIFY(sheet.label("frmZAmort")->text() == QStringLiteral(" "));
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
     }
 
     // A wider window widens the grid; a plan on screen keeps all its rows.
@@ -897,22 +897,19 @@ private slots:
         Sheet sheet;
         BoxRecorder boxes;
         QList<Qt::CursorShape> seen;
-        const auto note = [&seen] {
-            const QCursor* cursor = QApplication::overrideCursor();
-            seen << (cursor ? cursor->shape() : Qt::ArrowCursor);
-        };
+        const auto note = [&seen, &sheet] { seen << sheet.window->cursor().shape(); };
         connect(sheet.grid()->model(), &QAbstractItemModel::modelReset, this, note);
         sheet.table("1000", "1", "10", 0, 2);
         QVERIFY(!seen.isEmpty());
         QVERIFY(std::all_of(seen.begin(), seen.end(), [](Qt::CursorShape shape) { return shape == Qt::WaitCursor; }));
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
 
         seen.clear();
         sheet.doubleClickCell(21, 10);  // 2 % over 10 years: a plan of 10 rows
         QCOMPARE(boxes.count(), 0);
         QVERIFY(!seen.isEmpty());
         QVERIFY(std::all_of(seen.begin(), seen.end(), [](Qt::CursorShape shape) { return shape == Qt::WaitCursor; }));
-        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(sheet.window->cursor().shape(), Qt::ArrowCursor);
     }
 
     void informationBoxes() {
