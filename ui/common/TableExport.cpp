@@ -290,9 +290,8 @@ ExportResult WriteFile(const QString& path, const std::function<bool(QIODevice& 
     if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) return {};
     const QString system = file.errorString();
     file.cancelWriting();
-    return {false, QStringLiteral(
-                       "Die Datei lie\u00DF sich nicht vollst\u00E4ndig schreiben (ist der Datentr\u00E4ger voll?).\n"
-                       "Meldung des Systems: %1")
+    return {false, QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten (ist der Datentr\u00E4ger voll?).\n"
+                                  "Meldung des Systems: %1")
                        .arg(system)};
 }
 

@@ -51,7 +51,7 @@ struct ExportTable {
     QStringList inputs;   // "label: value" lines of the inputs that produced it
     std::vector<ExportColumn> columns;
     qsizetype rows = 0;  // body rows; the header row comes from the columns
-    // The value of body cell (row, col), for the file and the chart.
+    // The value of body cell (row, col), for the file and the chart (required).
     std::function<ExportCell(qsizetype row, int col)> cell;
     // The cell's text as the screen shows it (its display mask), for paper. When empty, paper
     // shows numbers grouped with the column's decimals, percentages with " %".
