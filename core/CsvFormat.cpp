@@ -16,8 +16,7 @@ namespace {
 // millions of cells.
 bool AppendRounded(std::string& out, double magnitude, int decimals) {
     std::array<char, 32> sci{};  // d.dddddddddddddde+xxx
-    char* end =
-        std::to_chars(sci.data(), sci.data() + sci.size(), magnitude, std::chars_format::scientific, 14).ptr;
+    char* end = std::to_chars(sci.data(), sci.data() + sci.size(), magnitude, std::chars_format::scientific, 14).ptr;
     std::array<char, 15> digits{};
     digits[0] = sci[0];
     std::memcpy(digits.data() + 1, sci.data() + 2, 14);
@@ -58,8 +57,10 @@ bool AppendRounded(std::string& out, double magnitude, int decimals) {
     }
     const std::string_view number(scaled.data() + first, static_cast<std::size_t>(length - first));
     const std::size_t fractionDigits = static_cast<std::size_t>(decimals);
-    if (number.size() > fractionDigits) out.append(number.substr(0, number.size() - fractionDigits));
-    else out.push_back('0');
+    if (number.size() > fractionDigits)
+        out.append(number.substr(0, number.size() - fractionDigits));
+    else
+        out.push_back('0');
     if (fractionDigits > 0) {
         out.push_back(',');
         if (number.size() < fractionDigits) out.append(fractionDigits - number.size(), '0');
