@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev libgl-dev libegl-dev fonts-dejavu-core "$@")
+          qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libegl-dev fonts-dejavu-core "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
