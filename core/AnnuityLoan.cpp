@@ -94,7 +94,7 @@ AnnuityLoanResult ComputeAnnuityLoan(const AnnuityLoanInputs& in) {
         return Refused(AnnuityLoanError::FixedYearsOutOfRange);
     const Int128 extra = Cents(in.extraPerYear);
     if (extra < 0) return Refused(AnnuityLoanError::NegativeExtra);
-    if (extra > kMaxLoanCents) return Refused(AnnuityLoanError::AmountTooLarge);
+    if (extra > kMaxLoanCents) return Refused(AnnuityLoanError::ExtraTooLarge);
     const std::int64_t fee = in.feePercent.tenThousandths;
     if (fee < 0 || fee >= kFeeScale) return Refused(AnnuityLoanError::FeeOutOfRange);
 
@@ -102,11 +102,10 @@ AnnuityLoanResult ComputeAnnuityLoan(const AnnuityLoanInputs& in) {
     if (in.choice == InstalmentChoice::InitialRepayment) {
         const Int128 yearly = static_cast<Int128>(rate) + in.repaymentPercent.tenThousandths;
         if (yearly > 0) instalment = DivideHalfUp(amount * yearly, kMonthlyRateScale);
-        if (instalment > kMaxLoanCents) return Refused(AnnuityLoanError::InstalmentTooLarge);
     } else {
         instalment = Cents(in.instalment);
-        if (instalment > kMaxLoanCents) return Refused(AnnuityLoanError::AmountTooLarge);
     }
+    if (instalment > kMaxLoanCents) return Refused(AnnuityLoanError::InstalmentTooLarge);
     // The interest only falls with the debt: an instalment above the first month's interest
     // repays something every month.
     if (instalment <= DivideHalfUp(amount * rate, kMonthlyRateScale)) return Refused(AnnuityLoanError::InstalmentTooLow);

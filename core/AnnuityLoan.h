@@ -48,12 +48,13 @@ struct AnnuityLoanInputs {
 enum class AnnuityLoanError {
     None,
     AmountNotPositive,      // K <= 0 (after rounding to the cent)
-    AmountTooLarge,         // K, the instalment or the extra repayment beyond kMaxLoanCents
+    AmountTooLarge,         // K beyond kMaxLoanCents
     NegativeRate,
     FixedYearsOutOfRange,   // not a whole number of years 1 ... 40
     NegativeExtra,
+    ExtraTooLarge,          // beyond kMaxLoanCents
     FeeOutOfRange,          // below 0 or 100 % and more
-    InstalmentTooLarge,     // the instalment from rate and repayment beyond kMaxLoanCents
+    InstalmentTooLarge,     // the instalment, entered or from rate and repayment, beyond kMaxLoanCents
     InstalmentTooLow,       // the instalment does not exceed the first month's interest
     TooLong,                // the plan would run longer than kMaxPlanMonths
     NoEffectiveRate,        // the effective rate could not be determined
