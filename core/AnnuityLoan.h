@@ -74,6 +74,7 @@ struct AnnuityPlanRow {
     std::int64_t principal = 0;   // instalment - interest
     std::int64_t extra = 0;       // extra repayment
     std::int64_t debt = 0;        // left after the row, the extra repayment included
+    friend bool operator==(const AnnuityPlanRow&, const AnnuityPlanRow&) = default;
 };
 
 struct AnnuityLoanResult {
