@@ -1,0 +1,133 @@
+#include "ui/loans/frmBaufinanzierung.h"
+
+#include <QAbstractItemModelTester>
+#include <QDate>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+
+#include "support/ScreenTestKit.h"
+
+using namespace zolt;
+using namespace zolt::testing;
+
+namespace {
+const QString kTitle = QStringLiteral("Baufinanzierung Fehlernachricht");
+const QStringList kOutputs = {"txtMonatsrate", "txtRestschuld",  "txtZinsenBindung", "txtLaufzeit",
+                              "txtZinsenGesamt", "txtSchlussrate", "txtEffektivzins"};
+}  // namespace
+
+// Wiring only; the figures are the core test's known answers (300.000 € at 3,5 %, 2 %, 10 years).
+class frmBaufinanzierungTest : public QObject, private ScreenFixture<frmBaufinanzierung> {
+    Q_OBJECT
+    QAbstractItemModel* Plan() { return Get<QTableView>("grdPlan")->model(); }
+    QStringList Row(int row) {
+        QStringList texts;
+        for (int column = 0; column < Plan()->columnCount(); ++column) texts << Plan()->index(row, column).data().toString();
+        return texts;
+    }
+    bool Bold(int row) { return Plan()->index(row, 1).data(Qt::FontRole).value<QFont>().bold(); }
+    QStringList Outputs() {
+        QStringList texts;
+        for (const QString& name : kOutputs) texts << Field(name);
+        return texts << QString::number(Plan()->rowCount());
+    }
+    void ComputeIssueLoan() {
+        TypeInto(Get("txtBetrag"), "300000");
+        TypeInto(Get("txtSollzins"), "3,5");
+        Click(Get("cmdBerechnen"));
+    }
+
+private slots:
+    void init() { QVERIFY(Open()); }
+    void cleanup() { Close(); }
+
+    void resultsLandInTheirFieldsAndThePlan() {
+        new QAbstractItemModelTester(Plan(), QAbstractItemModelTester::FailureReportingMode::QtTest, this);
+        TypeInto(Get("txtBeginn"), "03.2026");
+        ComputeIssueLoan();
+        QCOMPARE(Outputs(), (QStringList{"1.375,00 €", "228.283,70 €", "93.283,70 €", "29 Jahre 0 Monate",
+                                         "177.593,08 €", "468,08 €", "3,56 %", "348"}));
+        QStringList headers;
+        for (int column = 0; column < 6; ++column) headers << Plan()->headerData(column, Qt::Horizontal).toString();
+        QCOMPARE(headers, (QStringList{"Monat", "Rate", "Zinsen", "Tilgung", "Sondertilgung", "Restschuld"}));
+        QCOMPARE(Row(0), (QStringList{"03.2026", "1.375,00 €", "875,00 €", "500,00 €", "0,00 €", "299.500,00 €"}));
+        QCOMPARE(Row(347).first(), QStringLiteral("02.2055"));
+        QVERIFY(Bold(119) && !Bold(118) && !Bold(120));
+
+        Click(Get("chkJahresuebersicht"));
+        QCOMPARE(Plan()->rowCount(), 29);
+        QCOMPARE(Plan()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Jahr"));
+        QCOMPARE(Row(0), (QStringList{"1. Jahr", "16.500,00 €", "10.402,80 €", "6.097,20 €", "0,00 €", "293.902,80 €"}));
+        QVERIFY(Bold(9) && !Bold(8));
+    }
+
+    void optionalEntriesReachTheLoan() {
+        TypeInto(Get("txtSondertilgung"), "5000");
+        TypeInto(Get("txtEntgelt"), "2");
+        TypeInto(Get("txtZinsbindung"), "15");
+        ComputeIssueLoan();
+        QCOMPARE(Field("txtRestschuld"), QStringLiteral("84.973,82 €"));
+        QCOMPARE(Field("txtLaufzeit"), QStringLiteral("19 Jahre 5 Monate"));
+        QCOMPARE(Field("txtEffektivzins"), QStringLiteral("3,80 %"));
+    }
+
+    void instalmentEnteredAndEnterComputes() {
+        Click(Get("optRate"));
+        TypeInto(Get("txtBetrag"), "10000");
+        TypeInto(Get("txtSollzins"), "6");
+        TypeInto(Get("txtZinsbindung"), "5");
+        TypeInto(Get("txtRate"), "193,33");
+        QTest::keyClick(Get("txtRate"), Qt::Key_Return);
+        QCOMPARE(Outputs(), (QStringList{"193,33 €", "0,00 €", "1.599,68 €", "5 Jahre 0 Monate", "1.599,68 €",
+                                         "193,21 €", "6,17 %", "60"}));
+    }
+
+    void refusalsChangeNothing_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString notNumeric = QStringLiteral("Eingegebene Daten sind nicht numerisch.");
+        QTest::newRow("amount letters") << "txtBetrag" << "abc" << notNumeric;
+        QTest::newRow("extra letters") << "txtSondertilgung" << "x" << notNumeric;
+        QTest::newRow("amount 0") << "txtBetrag" << "0" << "Der Darlehensbetrag muss größer als 0 sein.";
+        QTest::newRow("amount too large") << "txtBetrag" << "1e13" << "Der Darlehensbetrag darf höchstens 1.000.000.000.000,00 € betragen.";
+        QTest::newRow("rate negative") << "txtSollzins" << "-1" << "Der Sollzins darf nicht negativ sein.";
+        QTest::newRow("fixed 41") << "txtZinsbindung" << "41" << "Die Zinsbindung muss eine ganze Zahl von 1 bis 40 Jahren sein.";
+        QTest::newRow("extra negative") << "txtSondertilgung" << "-5" << "Die Sondertilgung darf nicht negativ sein.";
+        QTest::newRow("fee 100") << "txtEntgelt" << "100" << "Das Bearbeitungsentgelt muss mindestens 0 % und kleiner als 100 % sein.";
+        QTest::newRow("repayment 0") << "txtTilgung" << "0" << "Die Rate deckt nicht einmal die Zinsen – das Darlehen würde nie getilgt.";
+        QTest::newRow("longer than 1200 months") << "txtTilgung" << "0,01"
+            << "Der Tilgungsplan wäre länger als 1200 Monate (100 Jahre). Wählen Sie eine höhere Tilgung oder Rate.";
+        QTest::newRow("start month") << "txtBeginn" << "13.2026" << "Geben Sie den Monat der ersten Rate als MM.JJJJ ein, zum Beispiel 01.2027.";
+    }
+    void refusalsChangeNothing() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        ComputeIssueLoan();
+        const QStringList before = Outputs();
+        screen_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen_.get()));
+        TypeInto(Get(field), text);
+        Click(Get("cmdBerechnen"));
+        QVERIFY(boxes_->count() == 1 && boxes_->last().icon == QMessageBox::Warning && boxes_->last().title == kTitle);
+        QCOMPARE(boxes_->last().text, message);
+        QCOMPARE(Outputs(), before);
+        QVERIFY(Get(field)->hasFocus());
+    }
+
+    void opensPrefillsAndHides() {
+        QCOMPARE(screen_->windowTitle(), QStringLiteral("Baufinanzierung – Annuitätendarlehen"));
+        QVERIFY(Get<QRadioButton>("optTilgung")->isChecked());
+        QCOMPARE(Field("txtBeginn"), QDate::currentDate().addMonths(1).toString("MM.yyyy"));
+        screen_->Prefill(250000, 3.75);
+        QCOMPARE(Field("txtBetrag"), QStringLiteral("250000"));
+        QCOMPARE(Field("txtSollzins"), QStringLiteral("3,75"));
+        Click(Get("cmdZurueck"));
+        QVERIFY(!screen_->isVisible());
+    }
+};
+
+QTEST_MAIN(frmBaufinanzierungTest)
+#include "frmBaufinanzierung_test.moc"

@@ -1,0 +1,328 @@
+#include "ui/loans/frmBaufinanzierung.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <utility>
+
+#include "core/EffectiveRate.h"
+#include "core/NumberRules.h"
+#include "ui/common/FormControls.h"
+#include "ui/common/FormKit.h"
+#include "ui/common/HintLine.h"
+#include "ui/common/Layout.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/QtText.h"
+
+namespace zolt {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Baufinanzierung Fehlernachricht");
+const QString kStartMonthText = QStringLiteral("Geben Sie den Monat der ersten Rate als MM.JJJJ ein, zum Beispiel 01.2027.");
+
+QString RefusalText(AnnuityLoanError error) {
+    switch (error) {
+        case AnnuityLoanError::AmountNotPositive: return QStringLiteral("Der Darlehensbetrag muss größer als 0 sein.");
+        case AnnuityLoanError::AmountTooLarge:
+            return QStringLiteral("Der Darlehensbetrag darf höchstens 1.000.000.000.000,00 € betragen.");
+        case AnnuityLoanError::NegativeRate: return QStringLiteral("Der Sollzins darf nicht negativ sein.");
+        case AnnuityLoanError::FixedYearsOutOfRange:
+            return QStringLiteral("Die Zinsbindung muss eine ganze Zahl von 1 bis 40 Jahren sein.");
+        case AnnuityLoanError::NegativeExtra: return QStringLiteral("Die Sondertilgung darf nicht negativ sein.");
+        case AnnuityLoanError::ExtraTooLarge:
+            return QStringLiteral("Die Sondertilgung darf höchstens 1.000.000.000.000,00 € betragen.");
+        case AnnuityLoanError::FeeOutOfRange:
+            return QStringLiteral("Das Bearbeitungsentgelt muss mindestens 0 % und kleiner als 100 % sein.");
+        case AnnuityLoanError::InstalmentTooLarge:
+            return QStringLiteral("Die monatliche Rate darf höchstens 1.000.000.000.000,00 € betragen.");
+        case AnnuityLoanError::InstalmentTooLow:
+            return QStringLiteral("Die Rate deckt nicht einmal die Zinsen – das Darlehen würde nie getilgt.");
+        case AnnuityLoanError::TooLong:
+            return QStringLiteral("Der Tilgungsplan wäre länger als 1200 Monate (100 Jahre). "
+                                  "Wählen Sie eine höhere Tilgung oder Rate.");
+        case AnnuityLoanError::NoEffectiveRate:
+            return QStringLiteral("Der Effektivzins lässt sich für diese Eingaben nicht bestimmen.");
+        case AnnuityLoanError::None: break;
+    }
+    return {};
+}
+
+// "29 Jahre 0 Monate", "1 Jahr 1 Monat".
+QString TermText(int years, int months) {
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(years)
+        .arg(years == 1 ? QStringLiteral("Jahr") : QStringLiteral("Jahre"))
+        .arg(months)
+        .arg(months == 1 ? QStringLiteral("Monat") : QStringLiteral("Monate"));
+}
+
+PlanMonth NextMonth() {
+    const QDate today = QDate::currentDate();
+    return MonthAfter({today.year(), today.month()}, 1);
+}
+
+// Placement of the entry rows and the result rows (twips inside their frames).
+constexpr int kInputTop = 300;
+constexpr int kInputStep = 390;
+constexpr int kOutputTop = 300;
+constexpr int kOutputStep = 450;
+TwipsRect InputCaption(int row) { return {180, kInputTop + row * kInputStep + 30, 2940, 255}; }
+TwipsRect InputField(int row) { return {3180, kInputTop + row * kInputStep, 2040, 315}; }
+TwipsRect OutputCaption(int row) { return {180, kOutputTop + row * kOutputStep + 45, 2640, 255}; }
+TwipsRect OutputField(int row) { return {2880, kOutputTop + row * kOutputStep, 1980, 330}; }
+
+}  // namespace
+
+// ---- the plan table ----------------------------------------------------------------------
+
+AnnuityPlanModel::AnnuityPlanModel(QFont markFont, QObject* parent)
+    : QAbstractTableModel(parent), markFont_(std::move(markFont)) {
+    markFont_.setBold(true);
+}
+
+void AnnuityPlanModel::SetPlan(AnnuityLoanResult plan) {
+    beginResetModel();
+    plan_ = std::move(plan);
+    endResetModel();
+}
+
+void AnnuityPlanModel::SetYearly(bool yearly) {
+    if (yearly == yearly_) return;
+    beginResetModel();
+    yearly_ = yearly;
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, Period, Period);
+}
+
+int AnnuityPlanModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(Rows().size());
+}
+
+int AnnuityPlanModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QString AnnuityPlanModel::CellText(int row, int column) const {
+    const AnnuityPlanRow& r = Rows()[static_cast<std::size_t>(row)];
+    switch (column) {
+        case Period:
+            return yearly_ ? QStringLiteral("%1. Jahr").arg(row + 1) : ToQ(MonthYearText(MonthAfter(plan_.firstMonth, row)));
+        case Instalment: return ToQ(FormatNumber(Euros(r.instalment), "Currency"));
+        case Interest: return ToQ(FormatNumber(Euros(r.interest), "Currency"));
+        case Principal: return ToQ(FormatNumber(Euros(r.principal), "Currency"));
+        case Extra: return ToQ(FormatNumber(Euros(r.extra), "Currency"));
+        case Debt: return ToQ(FormatNumber(Euros(r.debt), "Currency"));
+        default: return {};
+    }
+}
+
+QVariant AnnuityPlanModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount) return {};
+    switch (role) {
+        case Qt::DisplayRole: return CellText(index.row(), index.column());
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(index.column() == Period ? Qt::AlignCenter
+                                                                              : Qt::AlignRight | Qt::AlignVCenter));
+        case Qt::FontRole: {
+            const int marked = yearly_ ? plan_.fixedEndYear : plan_.fixedEndMonth;
+            return index.row() == marked ? QVariant(markFont_) : QVariant();
+        }
+        default: return {};
+    }
+}
+
+QVariant AnnuityPlanModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+        case Period: return yearly_ ? QStringLiteral("Jahr") : QStringLiteral("Monat");
+        case Instalment: return QStringLiteral("Rate");
+        case Interest: return QStringLiteral("Zinsen");
+        case Principal: return QStringLiteral("Tilgung");
+        case Extra: return QStringLiteral("Sondertilgung");
+        default: return QStringLiteral("Restschuld");
+    }
+}
+
+// ---- the screen --------------------------------------------------------------------------
+
+frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmBaufinanzierung"));
+    setWindowTitle(QStringLiteral("Baufinanzierung – Annuitätendarlehen"));
+    setFont(DialogFont());
+    SetClientTwips(this, 10800, 9420);
+
+    QGroupBox* fraEingabe = MakeFrame(this, QStringLiteral("fraEingabe"), QStringLiteral("Eingabe"), {120, 120, 5400, 3480});
+    auto input = [&](int row, const char* name, const QString& caption) {
+        const QString field = QString::fromLatin1(name);
+        MakeLabel(fraEingabe, QStringLiteral("lbl") + field.mid(3), caption, InputCaption(row));
+        return MakeTextField(fraEingabe, field, QString(), InputField(row));
+    };
+    txtBetrag = input(0, "txtBetrag", QStringLiteral("Darlehensbetrag (€)"));
+    txtSollzins = input(1, "txtSollzins", QStringLiteral("Sollzins p.a. (%)"));
+    optTilgung = MakeOption(fraEingabe, QStringLiteral("optTilgung"), QStringLiteral("anfängliche Tilgung p.a. (%)"),
+                            {150, kInputTop + 2 * kInputStep + 15, 2970, 285});
+    txtTilgung = MakeTextField(fraEingabe, QStringLiteral("txtTilgung"), QString(), InputField(2));
+    optRate = MakeOption(fraEingabe, QStringLiteral("optRate"), QStringLiteral("monatliche Rate (€)"),
+                         {150, kInputTop + 3 * kInputStep + 15, 2970, 285});
+    txtRate = MakeTextField(fraEingabe, QStringLiteral("txtRate"), QString(), InputField(3));
+    txtZinsbindung = input(4, "txtZinsbindung", QStringLiteral("Zinsbindung (Jahre)"));
+    txtSondertilgung = input(5, "txtSondertilgung", QStringLiteral("Sondertilgung pro Jahr (€)"));
+    txtEntgelt = input(6, "txtEntgelt", QStringLiteral("Bearbeitungsentgelt / Disagio (%)"));
+    txtBeginn = input(7, "txtBeginn", QStringLiteral("erste Rate (MM.JJJJ)"));
+
+    QGroupBox* fraErgebnis = MakeFrame(this, QStringLiteral("fraErgebnis"), QStringLiteral("Ergebnis"), {5640, 120, 5040, 3480});
+    auto output = [&](int row, const char* name, const QString& caption) {
+        const QString field = QString::fromLatin1(name);
+        MakeLabel(fraErgebnis, QStringLiteral("lbl") + field.mid(3), caption, OutputCaption(row));
+        return MakeOutputField(fraErgebnis, field, OutputField(row));
+    };
+    txtMonatsrate = output(0, "txtMonatsrate", QStringLiteral("Monatliche Rate"));
+    txtRestschuld = output(1, "txtRestschuld", QStringLiteral("Restschuld nach Zinsbindung"));
+    txtZinsenBindung = output(2, "txtZinsenBindung", QStringLiteral("Zinsen in der Zinsbindung"));
+    txtLaufzeit = output(3, "txtLaufzeit", QStringLiteral("Laufzeit bis zur Tilgung"));
+    txtZinsenGesamt = output(4, "txtZinsenGesamt", QStringLiteral("Zinsen gesamt"));
+    txtSchlussrate = output(5, "txtSchlussrate", QStringLiteral("Schlussrate"));
+    txtEffektivzins = output(6, "txtEffektivzins", QStringLiteral("Effektiver Jahreszins"));
+
+    chkJahresuebersicht = MakeControl<QCheckBox>(this, QStringLiteral("chkJahresuebersicht"), {180, 3690, 2400, 285});
+    chkJahresuebersicht->setText(QStringLiteral("Jahresübersicht"));
+
+    grdPlan = MakeControl<QTableView>(this, QStringLiteral("grdPlan"), {120, 4020, 10560, 4020});
+    plan_ = new AnnuityPlanModel(font(), grdPlan);
+    grdPlan->setModel(plan_);
+    grdPlan->verticalHeader()->hide();
+    // Fixed heights: the view never measures the rows of a long plan.
+    grdPlan->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdPlan->verticalHeader()->setDefaultSectionSize(Px(270));
+    grdPlan->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdPlan->horizontalHeader()->setDefaultSectionSize(Px(1800));
+    grdPlan->setColumnWidth(AnnuityPlanModel::Period, Px(1080));
+    grdPlan->horizontalHeader()->setStretchLastSection(true);
+    grdPlan->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdPlan->setWordWrap(false);
+
+    QGroupBox* fraHinweis = MakeFrame(this, QStringLiteral("fraHinweis"), QStringLiteral("Hinweis"), {120, 8100, 10560, 660});
+    lblHinweis = MakeLabel(fraHinweis, QStringLiteral("lblHinweis"), QString(), {180, 270, 10200, 300});
+
+    cmdZurueck = MakeButton(this, QStringLiteral("cmdZurueck"), QStringLiteral("Zurück"), {120, 8880, 1800, 420});
+    cmdBerechnen = MakeButton(this, QStringLiteral("cmdBerechnen"), QStringLiteral("Berechnen"), {8880, 8880, 1800, 420});
+    cmdBerechnen->setDefault(true);
+
+    auto* hints = new HintLine(lblHinweis);
+    hints->ShowOnFocus(txtBetrag, QStringLiteral("Der Darlehensbetrag in Euro, wie er im Vertrag steht."));
+    hints->ShowOnFocus(txtSollzins, QStringLiteral("Der gebundene Sollzins pro Jahr in Prozent, z. B. 3,45."));
+    hints->ShowOnFocus(txtTilgung, QStringLiteral("Die Tilgung im ersten Jahr in Prozent des Darlehens; daraus folgt die Rate."));
+    hints->ShowOnFocus(txtRate, QStringLiteral("Die feste monatliche Rate aus Zinsen und Tilgung."));
+    hints->ShowOnFocus(txtZinsbindung, QStringLiteral("Die Jahre, für die der Sollzins fest vereinbart ist (1 bis 40)."));
+    hints->ShowOnFocus(txtSondertilgung,
+                       QStringLiteral("Wird jedes Jahr mit der 12., 24., 36. … Rate gezahlt; leer bedeutet keine."));
+    hints->ShowOnFocus(txtEntgelt, QStringLiteral("Wird bei der Auszahlung einbehalten und erhöht den Effektivzins; leer bedeutet keines."));
+    hints->ShowOnFocus(txtBeginn, QStringLiteral("Der Monat der ersten Rate; leer bedeutet der nächste Monat."));
+    hints->ShowOver(cmdZurueck, QStringLiteral("Zurück zum Auswahlmenü"));
+    FocusOnActivation(this, txtBetrag);
+
+    for (QLineEdit* field : {txtBetrag, txtSollzins, txtTilgung, txtRate, txtZinsbindung, txtSondertilgung, txtEntgelt, txtBeginn})
+        connect(field, &QLineEdit::returnPressed, this, &frmBaufinanzierung::cmdBerechnen_Click);
+    connect(optTilgung, &QRadioButton::toggled, this, &frmBaufinanzierung::optTilgung_Toggled);
+    connect(chkJahresuebersicht, &QCheckBox::toggled, this, &frmBaufinanzierung::chkJahresuebersicht_Click);
+    connect(cmdBerechnen, &QPushButton::clicked, this, &frmBaufinanzierung::cmdBerechnen_Click);
+    connect(cmdZurueck, &QPushButton::clicked, this, &frmBaufinanzierung::cmdZurueck_Click);
+
+    Form_Load();
+}
+
+void frmBaufinanzierung::Form_Load() {
+    CenterOnDesktop(this);
+    optTilgung->setChecked(true);
+    optTilgung_Toggled();
+    txtTilgung->setText(QStringLiteral("2"));
+    txtZinsbindung->setText(QStringLiteral("10"));
+    txtBeginn->setText(ToQ(MonthYearText(NextMonth())));
+    lblHinweis->setText(QStringLiteral("Rate, Restschuld nach der Zinsbindung, Laufzeit und Effektivzins eines Annuitätendarlehens."));
+}
+
+void frmBaufinanzierung::Prefill(double amount, double ratePercent) {
+    if (IsFinite(amount)) txtBetrag->setText(ToQ(FormatGeneral(amount)));
+    if (IsFinite(ratePercent)) txtSollzins->setText(ToQ(FormatGeneral(ratePercent)));
+}
+
+void frmBaufinanzierung::optTilgung_Toggled() {
+    txtTilgung->setEnabled(optTilgung->isChecked());
+    txtRate->setEnabled(!optTilgung->isChecked());
+}
+
+void frmBaufinanzierung::chkJahresuebersicht_Click() { plan_->SetYearly(chkJahresuebersicht->isChecked()); }
+
+void frmBaufinanzierung::Refuse(const QString& message, QWidget* field) {
+    ShowInputError(this, message, kTitle);
+    field->setFocus();
+}
+
+void frmBaufinanzierung::cmdBerechnen_Click() {
+    AnnuityLoanInputs in;
+    const bool byRepayment = optTilgung->isChecked();
+    in.choice = byRepayment ? InstalmentChoice::InitialRepayment : InstalmentChoice::Instalment;
+    QLineEdit* instalmentField = byRepayment ? txtTilgung : txtRate;
+    struct Entry {
+        QLineEdit* field;
+        Currency* value;
+        bool optional;  // an empty optional field counts as 0
+    };
+    const Entry entries[] = {
+        {txtBetrag, &in.amount, false},
+        {txtSollzins, &in.ratePercent, false},
+        {instalmentField, byRepayment ? &in.repaymentPercent : &in.instalment, false},
+        {txtZinsbindung, &in.fixedYears, false},
+        {txtSondertilgung, &in.extraPerYear, true},
+        {txtEntgelt, &in.feePercent, true},
+    };
+    for (const Entry& entry : entries) {
+        if (entry.optional && entry.field->text().trimmed().isEmpty()) continue;
+        if (!ReadOrRefuse({this, kTitle}, {entry.field})) {
+            entry.field->setFocus();
+            return;
+        }
+        // The exact decimal of the reading, not its widened double: the plan rounds half cents.
+        *entry.value = CurrencyNumber(ToStd(entry.field->text())).value;
+    }
+    const QString start = txtBeginn->text().trimmed();
+    const std::optional<PlanMonth> first = start.isEmpty() ? NextMonth() : ParseMonthYear(ToStd(start));
+    if (!first) return Refuse(kStartMonthText, txtBeginn);
+    in.firstMonth = *first;
+
+    AnnuityLoanResult result = ComputeAnnuityLoan(in);
+    switch (result.error) {
+        case AnnuityLoanError::None: break;
+        case AnnuityLoanError::AmountNotPositive:
+        case AnnuityLoanError::AmountTooLarge: return Refuse(RefusalText(result.error), txtBetrag);
+        case AnnuityLoanError::NegativeRate:
+        case AnnuityLoanError::NoEffectiveRate: return Refuse(RefusalText(result.error), txtSollzins);
+        case AnnuityLoanError::FixedYearsOutOfRange: return Refuse(RefusalText(result.error), txtZinsbindung);
+        case AnnuityLoanError::NegativeExtra:
+        case AnnuityLoanError::ExtraTooLarge: return Refuse(RefusalText(result.error), txtSondertilgung);
+        case AnnuityLoanError::FeeOutOfRange: return Refuse(RefusalText(result.error), txtEntgelt);
+        case AnnuityLoanError::InstalmentTooLarge:
+        case AnnuityLoanError::InstalmentTooLow:
+        case AnnuityLoanError::TooLong: return Refuse(RefusalText(result.error), instalmentField);
+    }
+
+    WriteCurrency(txtMonatsrate, Euros(result.instalment));
+    WriteCurrency(txtRestschuld, Euros(result.debtAtFixedEnd));
+    WriteCurrency(txtZinsenBindung, Euros(result.interestFixedPeriod));
+    txtLaufzeit->setText(TermText(result.termYears, result.termMonths));
+    WriteCurrency(txtZinsenGesamt, Euros(result.interestTotal));
+    WriteCurrency(txtSchlussrate, Euros(result.finalInstalment));
+    txtEffektivzins->setText(ToQ(EffectiveRateText(result.effectiveRate)));
+    plan_->SetPlan(std::move(result));
+}
+
+void frmBaufinanzierung::cmdZurueck_Click() { hide(); }
+
+}  // namespace zolt

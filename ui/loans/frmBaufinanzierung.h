@@ -1,0 +1,91 @@
+#pragma once
+// Mortgage (Annuitätendarlehen): the monthly instalment, the debt left when the fixed-rate
+// period ends, the time until the loan is repaid, the effective rate, and the plan by month
+// or by loan year.
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QWidget>
+
+#include "core/AnnuityLoan.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace zolt {
+
+// The plan as a table: a row per month (or per loan year), formatted when it is shown.
+// The row that ends the fixed-rate period is bold.
+class AnnuityPlanModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Period, Instalment, Interest, Principal, Extra, Debt, ColumnCount };
+
+    explicit AnnuityPlanModel(QFont markFont, QObject* parent = nullptr);
+
+    void SetPlan(AnnuityLoanResult plan);
+    void SetYearly(bool yearly);
+    const AnnuityLoanResult& Plan() const { return plan_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    const std::vector<AnnuityPlanRow>& Rows() const { return yearly_ ? plan_.years : plan_.months; }
+    QString CellText(int row, int column) const;
+
+    AnnuityLoanResult plan_;
+    bool yearly_ = false;
+    QFont markFont_;
+};
+
+class frmBaufinanzierung : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmBaufinanzierung(QWidget* parent = nullptr);
+
+    // Fills the loan amount and the rate (percent per year), e.g. from the loan sheet.
+    void Prefill(double amount, double ratePercent);
+
+private:
+    void Form_Load();
+    void optTilgung_Toggled();
+    void chkJahresuebersicht_Click();
+    void cmdBerechnen_Click();
+    void cmdZurueck_Click();
+    void Refuse(const QString& message, QWidget* field);
+
+    QLineEdit* txtBetrag = nullptr;
+    QLineEdit* txtSollzins = nullptr;
+    QRadioButton* optTilgung = nullptr;
+    QLineEdit* txtTilgung = nullptr;
+    QRadioButton* optRate = nullptr;
+    QLineEdit* txtRate = nullptr;
+    QLineEdit* txtZinsbindung = nullptr;
+    QLineEdit* txtSondertilgung = nullptr;
+    QLineEdit* txtEntgelt = nullptr;
+    QLineEdit* txtBeginn = nullptr;
+
+    QLineEdit* txtMonatsrate = nullptr;
+    QLineEdit* txtRestschuld = nullptr;
+    QLineEdit* txtZinsenBindung = nullptr;
+    QLineEdit* txtLaufzeit = nullptr;
+    QLineEdit* txtZinsenGesamt = nullptr;
+    QLineEdit* txtSchlussrate = nullptr;
+    QLineEdit* txtEffektivzins = nullptr;
+
+    QCheckBox* chkJahresuebersicht = nullptr;
+    QTableView* grdPlan = nullptr;
+    AnnuityPlanModel* plan_ = nullptr;  // owned by grdPlan
+    QLabel* lblHinweis = nullptr;
+    QPushButton* cmdBerechnen = nullptr;
+    QPushButton* cmdZurueck = nullptr;
+};
+
+}  // namespace zolt
