@@ -145,6 +145,8 @@ void LoanSheet::CreateMenus() {
     const auto addMenu = [this](const QString& name, const QString& title) {
         QMenu* menu = menuBar_->addMenu(title);
         menu->setObjectName(name);
+        // The separator that ends a menu is drawn, not dropped as a trailing one.
+        menu->setSeparatorsCollapsible(false);
         return menu;
     };
     const auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto handler) {

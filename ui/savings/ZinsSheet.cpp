@@ -215,6 +215,8 @@ void ZinsSheet::BuildMenus() {
     const auto addMenu = [bar](const QString& name, const QString& title) {
         QMenu* menu = bar->addMenu(title);
         menu->setObjectName(name);
+        // The separator that ends a menu is drawn, not dropped as a trailing one.
+        menu->setSeparatorsCollapsible(false);
         menu->menuAction()->setObjectName(name);
         return menu;
     };
@@ -272,8 +274,6 @@ void ZinsSheet::BuildMenus() {
 
 void ZinsSheet::Form_Load() {
     Zeit1_->setInterval(1000);
-    Zeit1_->start();
-    Zeit1_Timer();
 
     // The client area keeps a right margin beside the grid; the menu bar comes on top of it.
     SetClientTwips(this, 9690, 5880);
@@ -287,6 +287,17 @@ void ZinsSheet::Form_Load() {
 void ZinsSheet::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+}
+
+void ZinsSheet::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Zeit1_Timer();
+    Zeit1_->start();
+}
+
+void ZinsSheet::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    Zeit1_->stop();
 }
 
 void ZinsSheet::Form_Resize() {

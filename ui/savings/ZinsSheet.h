@@ -38,6 +38,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The clock runs while the sheet is shown, and shows the time at once when it appears.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void BuildControls();

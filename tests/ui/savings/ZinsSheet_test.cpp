@@ -142,6 +142,28 @@ private slots:
         Action(QStringLiteral("mnuOptCopy"))->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
+
+    // The clock ticks only while the sheet is shown, and shows the time as soon as it appears.
+    void clockRunsWhileShown() {
+        auto* timer = screen_->findChild<QTimer*>(QStringLiteral("Zeit1"));
+        QVERIFY(timer->isActive());
+        screen_->hide();
+        QVERIFY(!timer->isActive());
+        Get<QLabel>(QStringLiteral("Bezeichnung1"))->clear();
+        screen_->show();
+        QVERIFY(timer->isActive());
+        QCOMPARE(Label("Bezeichnung1").left(16), ZinsSheet::ClockText(QDateTime::currentDateTime()).left(16));
+    }
+
+    // Each menu but the last ends with a separator line, and the line is drawn.
+    void menusEndWithASeparator() {
+        const QList<QAction*> menus = screen_->menuBar()->actions();
+        for (QAction* menu : menus) {
+            QAction* last = menu->menu()->actions().last();
+            QCOMPARE(last->isSeparator(), menu != menus.last());
+            if (last->isSeparator()) QVERIFY(menu->menu()->actionGeometry(last).height() > 0);
+        }
+    }
 };
 
 QTEST_MAIN(ZinsSheetTest)
