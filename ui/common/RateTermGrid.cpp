@@ -2,6 +2,9 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -210,14 +213,49 @@ void RateTermGrid::CopySelection(const std::function<QString(int col)>& termHead
 
 // ---------------------------------------------------------------------------------------
 
-RateList::RateList(QWidget* parent, const QString& name, TwipsRect at, int highestRate) : QComboBox(parent) {
+RateList::RateList(QWidget* parent, const QString& name, TwipsRect at, int highestRate, Kind kind)
+    : QComboBox(parent) {
     setObjectName(name);
     PlaceTwips(this, at.left, at.top, at.width, at.height);
     for (int rate = 0; rate <= highestRate; ++rate) addItem(ToQ(FormatNumber(rate, "0.0")));
-    connect(this, &QComboBox::currentIndexChanged, this, &RateList::chosen);
+    if (kind == Kind::DropDown) {
+        connect(this, &QComboBox::currentIndexChanged, this, &RateList::chosen);
+        return;
+    }
+    // Leaving the field matches typed text against the items and would choose a matching one;
+    // the flag set before the list's own matching and cleared after it tells that choice apart.
+    auto* edit = new QLineEdit(this);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { editFinishing_ = true; });
+    setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { editFinishing_ = false; });
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!editFinishing_) emit chosen();
+    });
 }
 
 double RateList::ItemRate() const { return LeadingNumber(ToStd(itemText(currentIndex()))); }
+
+// The arrow keys open the list instead of stepping through it: a rate is chosen in the list.
+void RateList::keyPressEvent(QKeyEvent* event) {
+    if (!isEditable()) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: showPopup(); return;
+        default: QComboBox::keyPressEvent(event);
+    }
+}
+
+void RateList::wheelEvent(QWheelEvent* event) {
+    if (isEditable()) event->ignore();
+    else QComboBox::wheelEvent(event);
+}
 
 RateRange::RateRange(QWidget* screen, QString errorTitle, RateList* maxList, RateList* minList)
     : screen_(screen), errorTitle_(std::move(errorTitle)), maxList_(maxList), minList_(minList) {

@@ -96,17 +96,26 @@ private:
     PlanPage plan_;
 };
 
-// A drop-down list of rates 0,0 … highest,0 in whole percent; every item selected counts
-// (`chosen`).
+// A list of rates 0,0 … highest,0 in whole percent. A combo box's text can be typed over, but
+// only an item chosen from the open list counts (`chosen`); neither typing, nor a key or the
+// wheel over the closed list, changes the rate. A drop-down list counts every item selected.
 class RateList : public QComboBox {
     Q_OBJECT
 public:
-    RateList(QWidget* parent, const QString& name, TwipsRect at, int highestRate);
-    // The rate of the list's item (the leading number of its text).
+    enum class Kind { ComboBox, DropDown };
+    RateList(QWidget* parent, const QString& name, TwipsRect at, int highestRate, Kind kind);
+    // The rate of the list's item (the leading number of its text), whatever is typed over it.
     double ItemRate() const;
 
 signals:
     void chosen();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    bool editFinishing_ = false;  // the typed text is being matched against the items
 };
 
 // The minimum and maximum rate of a sheet's two lists, read when an item is chosen. A choice

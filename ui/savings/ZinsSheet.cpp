@@ -152,9 +152,11 @@ void ZinsSheet::BuildControls() {
 
     frmIntr_ = MakeFrame(central_, QStringLiteral("frmIntr"), QStringLiteral("Zinssatz"), {120, 2400, 2295, 1335});
     lblIntr_[0] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Maximum %"), {120, 405, 1215, 255});
-    comIntrMax_ = new RateList(frmIntr_, QStringLiteral("comIntrMax"), {1440, 360, 735, 315}, 50);
+    comIntrMax_ = new RateList(frmIntr_, QStringLiteral("comIntrMax"), {1440, 360, 735, 315}, 50,
+                               RateList::Kind::ComboBox);
     lblIntr_[1] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Minimum %"), {120, 885, 1215, 255});
-    comIntrMin_ = new RateList(frmIntr_, QStringLiteral("comIntrMin"), {1440, 840, 735, 315}, 50);
+    comIntrMin_ = new RateList(frmIntr_, QStringLiteral("comIntrMin"), {1440, 840, 735, 315}, 50,
+                               RateList::Kind::ComboBox);
     auto* rateListStyle = new RateListStyle;
     rateListStyle->setParent(this);
     comIntrMax_->setStyle(rateListStyle);

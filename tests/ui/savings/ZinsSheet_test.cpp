@@ -53,10 +53,23 @@ private slots:
         QVERIFY(!Action(QStringLiteral("mnuOptCopy"))->isEnabled());
     }
 
-    // A minimum above the maximum is refused; the list follows the maximum.
+    // Only an item chosen from the open list reads a rate: typed text, a key and the wheel over
+    // the closed list do nothing. A minimum above the maximum is refused; the list follows.
     void rateLists() {
         Choose("comIntrMax", 5);
         auto* minimum = Get<QComboBox>(QStringLiteral("comIntrMin"));
+        auto* maximum = Get<QComboBox>(QStringLiteral("comIntrMax"));
+        TypeInto(minimum->lineEdit(), QStringLiteral("7,0"));
+        QTest::keyClick(minimum->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(maximum, Qt::Key_Down);
+        QVERIFY(maximum->view()->isVisible());  // the key opened the list and chose nothing
+        maximum->hidePopup();
+        QWheelEvent wheel({5, 5}, maximum->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(maximum, &wheel);
+        Type({"1000", "1", "1"});
+        Press("cmdCalcPmts");
+        QCOMPARE(Texts(), QStringList{});
+        QCOMPARE((QStringList{Grid()->CellText(1, 0), Grid()->CellText(51, 0)}), (QStringList{"0,0%", "5,0%"}));
         Choose("comIntrMin", 7);
         QCOMPARE(Texts(), QStringList{"Der minimale Zinssatz muß kleiner oder gleich dem maximalen Zinssatz sein."});
         QCOMPARE(minimum->currentText(), QStringLiteral("5,0"));
