@@ -18,11 +18,11 @@ enum class LoanTermUnit { Years, Months };
 // A term of the given unit in months.
 double TermInMonths(double term, LoanTermUnit unit);
 
-// Terms up to 50 years (600 months) and rates 0,1 … 25,0 % in steps of 0,1: at most 600
-// term columns and 250 rate rows. A plan is at most 600 years long (a 600-month column read
+// Terms up to 100 years (1200 months) and rates 0,1 … 25,0 % in steps of 0,1: at most 1200
+// term columns and 250 rate rows. A plan is at most 1200 years long (a 1200-month column read
 // in years after a switch of the unit).
-constexpr double kMaxLoanTermMonths = 600.0;
-constexpr int kMaxLoanTermColumns = 600;
+constexpr double kMaxLoanTermMonths = 1200.0;
+constexpr int kMaxLoanTermColumns = 1200;
 constexpr int kMaxLoanRateRows = 250;
 constexpr double kMaxLoanPlanMonths = kMaxLoanTermMonths * 12.0;
 // Prices beyond this are refused: every derived sum (up to some 150 times the amount for the

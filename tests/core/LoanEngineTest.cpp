@@ -85,12 +85,12 @@ INSTANTIATE_TEST_SUITE_P(
     Loans, PaymentTableRanges,
     ::testing::Values(RangeCase{"FiveToSix", 5, 6, 1, 3, kOk, 11, 3, 50},
                       RangeCase{"ZeroStartsAtOneTenth", 0, 10, 12, 12, kOk, 100, 1, 1},
-                      RangeCase{"LargestTable", 0, 25, 1, 600, kOk, 250, 600, 1},
+                      RangeCase{"LargestTable", 0, 25, 1, 1200, kOk, 250, 1200, 1},
                       RangeCase{"FractionalMinimumBelowOne", 1, 1, 0.5, 3.6, kOk, 1, 4, 10},
                       RangeCase{"TermsReversed", 5, 6, 3, 2, LoanError::EmptyRange, 0, 0, 0},
                       RangeCase{"RatesReversed", 6, 5, 1, 2, LoanError::EmptyRange, 0, 0, 0},
                       RangeCase{"ZeroTerm", 5, 6, 0, 1, LoanError::EmptyRange, 0, 0, 0},
-                      RangeCase{"TooManyTerms", 5, 6, 1, 601, LoanError::TableTooLarge, 0, 0, 0},
+                      RangeCase{"TooManyTerms", 5, 6, 1, 1201, LoanError::TableTooLarge, 0, 0, 0},
                       RangeCase{"TooManyRates", 0, 25.1, 1, 2, LoanError::TableTooLarge, 0, 0, 0},
                       RangeCase{"InfiniteTerm", 5, 6, 1, kInf, LoanError::NotFinite, 0, 0, 0}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -160,18 +160,18 @@ INSTANTIATE_TEST_SUITE_P(Loans, AmortizationPlanProperties,
                          [](const auto& row) { return std::string(row.param.name); });
 
 // The unit of the request reads the term: 24 in years is 288 months; fractional months end
-// the plan at the last whole one; beyond 600 years of months no plan is made.
+// the plan at the last whole one; beyond 1200 years of months no plan is made.
 TEST(AmortizationPlan, MonthsAndRefusals) {
     EXPECT_EQ(BuildAmortizationPlan({12000, 6, 531.85, 24, kYears}).value.monthCount, 288u);
     EXPECT_EQ(BuildAmortizationPlan({1000, 5, 500, 1.5, kMonths}).value.monthCount, 1u);
     EXPECT_EQ(BuildAmortizationPlan({1000, 5, 500, 1, kMonths}).value.monthCount, 1u);
     EXPECT_EQ(BuildAmortizationPlan({1000, 5, 500, 0.5, kYears}).value.months, 6.0);
     EXPECT_EQ(BuildAmortizationPlan({1000, 5, 500, 0.5, kMonths}).value.monthCount, 0u);
-    EXPECT_EQ(BuildAmortizationPlan({1000, 5, 50, 600, kYears}).error, LoanError::None);
-    EXPECT_EQ(BuildAmortizationPlan({1000, 5, 50, 7201, kMonths}).error, LoanError::PlanTooLong);
+    EXPECT_EQ(BuildAmortizationPlan({1000, 5, 50, 1200, kYears}).error, LoanError::None);
+    EXPECT_EQ(BuildAmortizationPlan({1000, 5, 50, 14401, kMonths}).error, LoanError::PlanTooLong);
     EXPECT_EQ(BuildAmortizationPlan({1000, 5, kInf, 12, kMonths}).error, LoanError::NotFinite);
     // a balance that grows beyond the double range
-    EXPECT_EQ(BuildAmortizationPlan({1e300, 25, 1, 600, kYears}).error, LoanError::NotFinite);
+    EXPECT_EQ(BuildAmortizationPlan({1e300, 25, 1, 1200, kYears}).error, LoanError::NotFinite);
 }
 
 }  // namespace

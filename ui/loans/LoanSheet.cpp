@@ -275,14 +275,15 @@ bool LoanSheet::CheckTableRequest() {
     // Beyond the sheet's own checks: terms that give no instalment (none at all, or a
     // division by zero), tables too large to show, and a down payment that became invalid
     // through a later change of the price or of its mode (it would finance a negative sum).
-    if (!(termMin_ >= 1.0)) {
+    // A fractional minimum is a term like any other: 0,5 years are 6 months.
+    if (!(termMin_ > 0.0)) {
         Refuse(minTermMessage);
         txtLenMin_->setFocus();
         return false;
     }
     if (termMax_ < termMin_) return refuseTermOrder();
     if (!(TermInMonths(termMax_, termUnit_) <= kMaxLoanTermMonths)) {
-        Refuse(QStringLiteral("Die maximale Laufzeit darf 50 Jahre (600 Monate) nicht überschreiten."));
+        Refuse(QStringLiteral("Die maximale Laufzeit darf 100 Jahre (1200 Monate) nicht überschreiten."));
         txtLenMax_->setFocus();
         return false;
     }

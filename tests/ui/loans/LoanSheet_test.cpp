@@ -18,7 +18,8 @@ private slots:
     }
     void cleanup() { Close(); }
 
-    // The checks of "Raten anzeigen" in their order.
+    // The checks of "Raten anzeigen" in their order; a fractional minimum is a term like any
+    // other, and terms end at 100 years.
     void checks_data() {
         const QString minTerm = QStringLiteral("Die minimale Laufzeit muß einen Monat oder ein Jahr betragen.");
         QTest::addColumn<SheetCheck>("check");
@@ -32,9 +33,10 @@ private slots:
             << SheetCheck{{"9000", "1", "5"}, 0, {"Geben Sie einen maximalen Zinssatz ein, der größer als Null ist."},
                           {"9000", "1", "5"}, "comIntrMax"};
         QTest::newRow("minimum 0") << SheetCheck{{"9000", "0", "5"}, 5, {minTerm}, {"9000", "0", "5"}, "txtLenMin"};
-        QTest::newRow("beyond 50 years")
-            << SheetCheck{{"9000", "1", "50.5"}, 5, {"Die maximale Laufzeit darf 50 Jahre (600 Monate) nicht überschreiten."},
-                          {"9000", "1", "50.5"}, "txtLenMax"};
+        QTest::newRow("half a year to 100") << SheetCheck{{"9000", "0.5", "100"}, 5, {}, {"9000", "0.5", "100"}, ""};
+        QTest::newRow("beyond 100 years")
+            << SheetCheck{{"9000", "1", "100.5"}, 5, {"Die maximale Laufzeit darf 100 Jahre (1200 Monate) nicht überschreiten."},
+                          {"9000", "1", "100.5"}, "txtLenMax"};
     }
     void checks() {
         QFETCH(SheetCheck, check);
