@@ -294,4 +294,12 @@ void RateRange::MinFollowsMax(double rate) {
     min_ = rate;
 }
 
+void SetTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 }  // namespace zolt

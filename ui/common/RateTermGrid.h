@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 #include "ui/common/FormControls.h"
 #include "ui/common/SheetGrid.h"
@@ -142,5 +143,8 @@ private:
     double min_ = 0.0;
     double max_ = 0.0;
 };
+
+// Sets the keyboard focus to visit the controls in the order given.
+void SetTabOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace zolt

@@ -92,11 +92,9 @@ void LoanSheet::CreateControls() {
 
     frmIntr_ = MakeFrame(client_, QStringLiteral("frmIntr"), QStringLiteral("Zinssatz"), {120, 2700, 2640, 1140});
     lblIntr_[0] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Minimum %"), {120, 330, 1200, 240});
-    comIntrMin_ = new RateList(frmIntr_, QStringLiteral("comIntrMin"), {1320, 300, 1200, 315}, 25,
-                               RateList::Kind::DropDown);
     lblIntr_[1] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Maximum %"), {120, 750, 1200, 240});
-    comIntrMax_ = new RateList(frmIntr_, QStringLiteral("comIntrMax"), {1320, 720, 1200, 315}, 25,
-                               RateList::Kind::DropDown);
+    comIntrMin_ = new RateList(frmIntr_, QStringLiteral("comIntrMin"), {1320, 300, 1200, 315}, 25, RateList::Kind::DropDown);
+    comIntrMax_ = new RateList(frmIntr_, QStringLiteral("comIntrMax"), {1320, 720, 1200, 315}, 25, RateList::Kind::DropDown);
 
     cmdCalcPmts_ = MakeButton(client_, QStringLiteral("cmdCalcPmts"), QStringLiteral("Raten anzeigen"), {120, 4020, 2640, 420});
     cmdCalcAmort_ = MakeButton(client_, QStringLiteral("cmdCalcAmort"), QStringLiteral("Tilgungsplan anzeigen"), {120, 4560, 2640, 420});
@@ -139,6 +137,9 @@ void LoanSheet::CreateControls() {
     connect(cmdCalcAmort_, &QPushButton::clicked, this, [this] { cmdCalcAmort_Click(); });
     connect(comIntrMax_, &RateList::chosen, this, [this] { comIntrMax_Click(); });
     connect(comIntrMin_, &RateList::chosen, this, [this] { comIntrMin_Click(); });
+    // Tab follows the reading order: the price and the grid beside it, then down the left.
+    SetTabOrder({txtPurchTotl_, grdPayments_, txtDwnPay_, txtLenMax_, txtLenMin_, comIntrMin_, comIntrMax_,
+                 cmdCalcPmts_, cmdCalcAmort_});
 }
 
 void LoanSheet::CreateMenus() {

@@ -209,6 +209,9 @@ void ZinsSheet::BuildControls() {
     connect(grdPayments_, &SheetGrid::cellDoubleClicked, this, &ZinsSheet::grdPayments_DblClick);
     connect(comIntrMax_, &RateList::chosen, this, &ZinsSheet::comIntrMax_Click);
     connect(comIntrMin_, &RateList::chosen, this, &ZinsSheet::comIntrMin_Click);
+    // Tab follows the reading order: the amount and the grid beside it, then down the left.
+    SetTabOrder({txtPurchTotl_, grdPayments_, txtLenMax_, txtLenMin_, comIntrMax_, comIntrMin_, cmdCalcPmts_,
+                 cmdEcalcPmts_, cmdCalcAmort_});
 }
 
 void ZinsSheet::BuildMenus() {
