@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/InterestEngine.h"
+#include "ui/common/RateTermGrid.h"
 #include "ui/common/SheetGrid.h"
 #include "ui/savings/ZinsSheetGrid.h"
 
@@ -32,13 +33,32 @@ long PeakKb() {
     return -1;
 }
 
-std::unique_ptr<zolt::SheetGrid> MakeGrid() {
-    auto grid = std::make_unique<zolt::SheetGrid>();
+QPixmap Picture() {
+    QPixmap picture(50, 50);
+    picture.fill(Qt::darkCyan);
+    return picture;
+}
+
+// The savings sheet's grid at the size the sheet opens with, with what it shows.
+struct Grid {
+    std::unique_ptr<zolt::SheetGrid> view = std::make_unique<zolt::SheetGrid>();
+    std::unique_ptr<zolt::RateTermGrid> pages;
+
+    zolt::SheetGrid* operator->() const { return view.get(); }
+    void Show(const zolt::TableInputs& inputs) {
+        auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(inputs));
+        pages->ShowTable(zolt::OverviewPage(table, inputs.cycle, view->Region()));
+    }
+    void Copy() const {
+        pages->CopySelection([](int col) { return zolt::CopiedTermHeader(col, false); });
+    }
+};
+
+Grid MakeGrid() {
+    Grid grid;
     grid->SetWidthTwips(6870);
     grid->SetHeightTwips(4815);
-    grid->SetColWidth(0, 750);
-    grid->SetRowHeight(0, 750);
-    zolt::GridLayout(*grid, 16, 3);
+    grid.pages = std::make_unique<zolt::RateTermGrid>(*grid.view, Picture());
     grid->show();
     // Painting needs a window the platform has exposed.
     for (int i = 0; i < 100 && !(grid->windowHandle() && grid->windowHandle()->isExposed()); ++i) {
@@ -49,20 +69,12 @@ std::unique_ptr<zolt::SheetGrid> MakeGrid() {
     return grid;
 }
 
-QPixmap Picture() {
-    QPixmap picture(50, 50);
-    picture.fill(Qt::darkCyan);
-    return picture;
-}
-
 // Runs first, once: the peak grows only with what this process has not needed before.
 void BM_PeakMemoryOfFullTable(benchmark::State& state) {
     auto grid = MakeGrid();
-    const QPixmap picture = Picture();
     const long before = PeakKb();
     for (auto _ : state) {
-        auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
-        zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, picture, 750);
+        grid.Show(kFullDailyTable);
         grid->repaint();
     }
     state.counters["peak_growth_MB"] = static_cast<double>(PeakKb() - before) / 1024.0;
@@ -71,10 +83,8 @@ BENCHMARK(BM_PeakMemoryOfFullTable)->Iterations(1)->Unit(benchmark::kMillisecond
 
 void BM_ComputeShowAndPaint(benchmark::State& state) {
     auto grid = MakeGrid();
-    const QPixmap picture = Picture();
     for (auto _ : state) {
-        auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
-        zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, picture, 750);
+        grid.Show(kFullDailyTable);
         grid->repaint();
     }
 }
@@ -83,17 +93,14 @@ BENCHMARK(BM_ComputeShowAndPaint)->Unit(benchmark::kMillisecond);
 // The first table after a small one: the grid grows from 17 x 4 to 502 x 3651 cells.
 void BM_ComputeShowAndPaintFromSmall(benchmark::State& state) {
     auto grid = MakeGrid();
-    const QPixmap picture = Picture();
     const zolt::TableInputs small{1000, 1, 3, 3, 4, zolt::InterestCycle::Daily, zolt::InterestKind::Compound};
     for (auto _ : state) {
         state.PauseTiming();
-        zolt::ShowOverview(*grid, std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(small)),
-                           zolt::InterestCycle::Daily, picture, 750);
+        grid.Show(small);
         grid->repaint();
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
-        zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, picture, 750);
+        grid.Show(kFullDailyTable);
         grid->repaint();
         QCoreApplication::processEvents();
     }
@@ -103,7 +110,6 @@ BENCHMARK(BM_ComputeShowAndPaintFromSmall)->Unit(benchmark::kMillisecond);
 // The parts of the above: the table, the grid filled, the paint.
 void BM_ShowOverviewParts(benchmark::State& state) {
     auto grid = MakeGrid();
-    const QPixmap picture = Picture();
     double compute = 0, show = 0, paint = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
@@ -111,7 +117,7 @@ void BM_ShowOverviewParts(benchmark::State& state) {
         auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
         compute += static_cast<double>(timer.nsecsElapsed()) / 1e6;
         timer.restart();
-        zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, picture, 750);
+        grid.pages->ShowTable(zolt::OverviewPage(table, zolt::InterestCycle::Daily, grid->Region()));
         show += static_cast<double>(timer.nsecsElapsed()) / 1e6;
         timer.restart();
         grid->repaint();
@@ -135,8 +141,7 @@ void BM_WidestTable(benchmark::State& state) {
     }
     const long before = PeakKb();
     for (auto _ : state) {
-        auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(widest));
-        zolt::ShowOverview(*grid, table, zolt::InterestCycle::Yearly, Picture(), 750);
+        grid.Show(widest);
         grid->repaint();
         QCoreApplication::processEvents();
     }
@@ -146,8 +151,7 @@ BENCHMARK(BM_WidestTable)->Arg(0)->Arg(59)->Iterations(1)->Unit(benchmark::kMill
 
 void BM_JumpToLastCellAndRepaint(benchmark::State& state) {
     auto grid = MakeGrid();
-    auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
-    zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, Picture(), 750);
+    grid.Show(kFullDailyTable);
     grid->repaint();
     bool last = false;
     for (auto _ : state) {
@@ -156,7 +160,7 @@ void BM_JumpToLastCellAndRepaint(benchmark::State& state) {
         const int row = last ? grid->Rows() - 1 : 1;
         const int col = last ? grid->Cols() - 1 : 1;
         grid->SetCurrentCell(row, col);
-        grid->scrollTo(grid->Model()->index(row - 1, col - 1));
+        grid->scrollTo(grid->model()->index(row - 1, col - 1));
         grid->repaint();
     }
 }
@@ -164,13 +168,11 @@ BENCHMARK(BM_JumpToLastCellAndRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_Copy501x100(benchmark::State& state) {
     auto grid = MakeGrid();
-    auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
-    zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, Picture(), 750);
+    grid.Show(kFullDailyTable);
     grid->SetSelection(1, 1, 501, 100);
     qsizetype size = 0;
     for (auto _ : state) {
-        zolt::CopySelection(*grid, zolt::CopyHeader::Table,
-                            [&](int col) { return zolt::OverviewCopyHeader(*table, col, false); });
+        grid.Copy();
         size = QGuiApplication::clipboard()->text().size();
     }
     state.counters["chars"] = static_cast<double>(size);
@@ -180,13 +182,11 @@ BENCHMARK(BM_Copy501x100)->Unit(benchmark::kMillisecond);
 // Everything selected (the top-left corner selects all): 501 x 3650 cells.
 void BM_CopyWholeTable(benchmark::State& state) {
     auto grid = MakeGrid();
-    auto table = std::make_shared<const zolt::RateTermTable>(zolt::BuildRateTermTable(kFullDailyTable));
-    zolt::ShowOverview(*grid, table, zolt::InterestCycle::Daily, Picture(), 750);
+    grid.Show(kFullDailyTable);
     grid->selectAll();
     const long before = PeakKb();
     for (auto _ : state) {
-        zolt::CopySelection(*grid, zolt::CopyHeader::Table,
-                            [&](int col) { return zolt::OverviewCopyHeader(*table, col, false); });
+        grid.Copy();
     }
     state.counters["peak_growth_MB"] = static_cast<double>(PeakKb() - before) / 1024.0;
 }

@@ -61,12 +61,19 @@ struct SheetUnderTest {
         window->findChild<QLineEdit*>(QStringLiteral("txtPurchTotl"))->setText(QStringLiteral("1000"));
         window->findChild<QLineEdit*>(QStringLiteral("txtLenMin"))->setText(QStringLiteral("1"));
         window->findChild<QLineEdit*>(QStringLiteral("txtLenMax"))->setText(QStringLiteral("3650"));
-        window->findChild<QComboBox*>(QStringLiteral("comIntrMax"))->setCurrentIndex(50);
-        window->findChild<QComboBox*>(QStringLiteral("comIntrMin"))->setCurrentIndex(0);
+        Choose(QStringLiteral("comIntrMax"), 50);
+        Choose(QStringLiteral("comIntrMin"), 0);
         QCoreApplication::processEvents();
         window->repaint();
     }
     ~SheetUnderTest() { zolt::SetBoxInterceptor({}); }
+
+    // An item chosen from a rate list.
+    void Choose(const QString& list, int index) const {
+        auto* box = window->findChild<QComboBox*>(list);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
 
     void PressAndPaint() {
         compute->click();

@@ -23,8 +23,9 @@ enum class InterestCycle {
 
 enum class InterestKind { Compound, Simple };
 
-// 12 / 365 to seven significant digits. The program has always used this literal, so a
-// daily rate is divided by 1200 / 0.0328767 = 36500.0127... and not by exactly 36500.
+// 12 / 365 to seven significant digits. A daily rate is divided by 1200 / 0.0328767 =
+// 36500.0137..., not by exactly 36500: the daily end capitals follow this divisor (1000 at
+// 50 % over 3650 days gives 147.905,95, where 36500 would give 147.906,23).
 inline constexpr double kDailyMonths = 0.0328767;
 
 // Stands in for a rate of 0 in the savings-plan formula, whose denominator q - 1 would
@@ -47,7 +48,7 @@ constexpr double MonthsPerCycle(InterestCycle cycle) {
 }
 
 // The rate of one cycle as a fraction, from the annual rate in percent. The divisor
-// 1200 / months is computed first, as the program always did (see kDailyMonths).
+// 1200 / months is computed first and the rate divided by it (see kDailyMonths).
 constexpr double CycleRate(double ratePercent, InterestCycle cycle) {
     if (cycle == InterestCycle::Yearly) return ratePercent / 100.0;
     return ratePercent / (1200.0 / MonthsPerCycle(cycle));

@@ -1,6 +1,7 @@
 #pragma once
 // Loan instalments and amortization plans: the financed amount, the table of monthly
-// instalments over a range of rates and terms, and the month-by-month plan of one cell.
+// instalments over a range of rates and terms, and the month-by-month plan of one instalment.
+// Every function takes plain inputs and returns a value; a refusal is a value too.
 
 #include <cstddef>
 #include <vector>
@@ -14,27 +15,67 @@ double MonthlyPayment(double amount, double monthlyRate, double months);
 enum class LoanDownPaymentMode { Percent, Amount };
 enum class LoanTermUnit { Years, Months };
 
-// The loan sheet accepts terms up to 50 years (600 months) and rates 0,0 … 25,0 % in steps
-// of 0,1: at most 600 term columns and 251 rate rows. A plan is at most 600 years long
-// (a 600-month column read in years after a unit switch).
-constexpr double kMaxLoanTermMonths = 600.0;
-constexpr int kMaxLoanTermColumns = 600;
-constexpr int kMaxLoanRateRows = 251;
-constexpr double kMaxLoanPlanMonths = 7200.0;
+// A term of the given unit in months.
+double TermInMonths(double term, LoanTermUnit unit);
+
+// Terms up to 100 years (1200 months) and rates 0,1 … 25,0 % in steps of 0,1: at most 1200
+// term columns and 250 rate rows. A plan is at most 1200 years long (a 1200-month column read
+// in years after a switch of the unit).
+constexpr double kMaxLoanTermMonths = 1200.0;
+constexpr int kMaxLoanTermColumns = 1200;
+constexpr int kMaxLoanRateRows = 250;
+constexpr double kMaxLoanPlanMonths = kMaxLoanTermMonths * 12.0;
 // Prices beyond this are refused: every derived sum (up to some 150 times the amount for the
 // longest plan at 25 %) then stays far inside the double range and readable on screen.
 constexpr double kMaxLoanPrice = 1e15;
 
+// A table that would start at 0 % starts at the lowest rate above zero instead: a loan at
+// 0 % is no instalment a bank offers, and the lists step by 0,1.
+constexpr double kLowestLoanRate = 0.1;
+double TableRateMin(double rateMin);
+
+// The down payment as the sheet checks it on every change, in the order of the checks.
+enum class DownPaymentCheck { Ok, AbovePercentLimit, AbovePrice, Negative };
+DownPaymentCheck CheckDownPayment(double price, double downPayment, LoanDownPaymentMode mode);
+
+// Price less the down payment (a percentage of the price or a sum).
+double LoanAmount(double price, double downPayment, LoanDownPaymentMode mode);
+
+enum class LoanError {
+    None,
+    EmptyRange,     // no rate, or no term above zero
+    TableTooLarge,  // more rate rows or term columns than the sheet offers
+    PlanTooLong,    // more months than any table column can stand for
+    NotFinite,      // a value overflowed or was not a number
+};
+
+// A value, or why there is none.
+template <typename Value>
+struct LoanResult {
+    LoanError error = LoanError::None;
+    Value value;
+};
+
+struct LoanTableInputs {
+    double loanAmount = 0.0;
+    double termMin = 0.0;  // in termUnit
+    double termMax = 0.0;
+    double rateMin = 0.0;  // percent per year
+    double rateMax = 0.0;
+    LoanTermUnit termUnit = LoanTermUnit::Years;
+};
+
 // Rates down (row i, column 0, percent per year), terms across (row 0, column j, in the
-// table's term unit), instalments in the body. One block of doubles, row by row.
+// table's term unit), instalments in the body; one block of doubles, row by row.
 class LoanPaymentTable {
 public:
     LoanPaymentTable() = default;
-    LoanPaymentTable(int rateCount, int termCount);
+    LoanPaymentTable(const LoanTableInputs& in, int rateCount, int termCount);
 
+    double LoanAmount() const { return loanAmount_; }
+    LoanTermUnit TermUnit() const { return termUnit_; }
     int RateCount() const { return rateCount_; }
     int TermCount() const { return termCount_; }
-    bool Contains(int i, int j) const { return i >= 0 && j >= 0 && i <= rateCount_ && j <= termCount_; }
 
     double At(int i, int j) const { return cells_[Index(i, j)]; }
     double& At(int i, int j) { return cells_[Index(i, j)]; }
@@ -43,79 +84,47 @@ public:
     double Payment(int i, int j) const { return At(i, j); }
 
     const std::vector<double>& Cells() const { return cells_; }
+    std::size_t Stride() const { return static_cast<std::size_t>(termCount_ + 1); }
 
 private:
     std::size_t Index(int i, int j) const {
-        return static_cast<std::size_t>(i) * static_cast<std::size_t>(termCount_ + 1) + static_cast<std::size_t>(j);
+        return static_cast<std::size_t>(i) * Stride() + static_cast<std::size_t>(j);
     }
+    double loanAmount_ = 0.0;
+    LoanTermUnit termUnit_ = LoanTermUnit::Years;
     int rateCount_ = 0;
     int termCount_ = 0;
     std::vector<double> cells_;
 };
 
-// Month k of a plan: the balance after the month's payment and the month's interest.
-// Row 0 holds only the starting balance.
-struct LoanPlanRow {
-    double Balance = 0.0;
-    double Interest = 0.0;
+// The table starts at TableRateMin of the minimum; rates step by 0,1, terms by one unit.
+LoanResult<LoanPaymentTable> BuildPaymentTable(const LoanTableInputs& in);
+
+// One instalment of a table with the term unit of the moment of the request (which may differ
+// from the table's: its columns are then read in the other unit).
+struct LoanPlanInputs {
+    double loanAmount = 0.0;
+    double annualRate = 0.0;  // percent per year
+    double payment = 0.0;     // every month's instalment
+    double term = 0.0;
+    LoanTermUnit termUnit = LoanTermUnit::Years;
 };
 
-struct LoanSheetState {
-    double Price = 0.0;
-    double DownPayment = 0.0;
-    LoanDownPaymentMode DownPaymentMode = LoanDownPaymentMode::Percent;
-    LoanTermUnit TermUnit = LoanTermUnit::Years;
-    double TermMin = 0.0;
-    double TermMax = 0.0;
-    double RateMin = 0.0;
-    double RateMax = 0.0;
+// Months 1 … monthCount, four values each in this order: the month's interest, its principal
+// (payment less interest), the balance after the payment and the interest of months 1 … k.
+struct LoanPlan {
+    enum Column { kInterest, kPrincipal, kBalance, kTotalInterest, kColumns };
+    double annualRate = 0.0;
+    double payment = 0.0;
+    double months = 0.0;         // n; fractional when the term was
+    std::size_t monthCount = 0;  // whole months shown
+    std::vector<double> cells;   // monthCount x kColumns, row-major
 
-    double LoanAmount = 0.0;
-    int TermCount = 0;
-    int RateCount = 0;
-    LoanPaymentTable PaymentTable;
-
-    double SelectedPayment = 0.0;
-    double PlanRate = 0.0;         // percent per year
-    double PlanMonthlyRate = 0.0;  // fraction per month
-    double PlanMonths = 0.0;       // n; fractional when a term bound was
-    std::vector<LoanPlanRow> PlanRows;
-    bool PlanShown = false;
+    double At(std::size_t month, Column column) const { return cells[(month - 1) * kColumns + column]; }
 };
 
-enum class LoanError {
-    None,
-    EmptyRange,     // fewer than one rate or one term
-    TableTooLarge,  // more rate rows or term columns than the sheet offers
-    NoSuchCell,     // a plan for a cell outside the table's body
-    PlanTooLong,    // more months than any table column can stand for
-    NotFinite,      // a value overflowed or was not a number
-};
-
-// The down payment as the sheet checks it on every change, in the order of the checks.
-enum class DownPaymentCheck { Ok, AbovePercentLimit, AbovePrice, Negative };
-DownPaymentCheck CheckDownPayment(const LoanSheetState& state);
-
-// A term of the given unit in months.
-double TermInMonths(double term, LoanTermUnit unit);
-
-// Price less the down payment (a percentage of the price or a sum); stored and returned.
-double ComputeLoanAmount(LoanSheetState& state);
-
-// Fills TermCount, RateCount and PaymentTable from the ranges and LoanAmount. On an error
-// the previous table is kept.
-LoanError BuildPaymentTable(LoanSheetState& state);
-
-// The plan of body cell (i, j) with the term unit of this moment: SelectedPayment, PlanRate,
-// PlanMonthlyRate, PlanMonths and PlanRows. On an error the previous plan is kept.
-LoanError BuildAmortizationPlan(LoanSheetState& state, int i, int j);
-
-// Months 1 … n of the plan: Principal(k) = payment − Interest(k), TotalInterest(k) the
-// interest of months 1 … k summed in month order. Index 0 is the start (both 0).
-struct LoanPlanValues {
-    std::vector<double> Principal;
-    std::vector<double> TotalInterest;
-};
-LoanPlanValues DerivePlanValues(const LoanSheetState& state);
+// Balance(0) = loan amount; Interest(k) = Balance(k − 1) × r; Balance(k) = Balance(k − 1) −
+// payment + Interest(k). Nothing is rounded and the last instalment is not adjusted.
+LoanResult<LoanPlan> BuildAmortizationPlan(const LoanPlanInputs& in);
 
 }  // namespace zolt

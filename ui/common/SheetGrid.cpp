@@ -1,11 +1,10 @@
 #include "ui/common/SheetGrid.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -59,30 +58,22 @@ int SheetGridModel::columnCount(const QModelIndex& parent) const { return parent
 
 QVariant SheetGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const int row = index.row() + 1;
-    const int col = index.column() + 1;
-    switch (role) {
-        case Qt::DisplayRole: return DisplayText(CellText(row, col));
-        case kRawTextRole: return CellText(row, col);
-        case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(ColAlignment(col)));
-        case Qt::DecorationRole: {
-            const QPixmap picture = Picture(row, col);
-            if (picture.isNull()) return {};
-            return picture;
-        }
-        default: return {};
-    }
+    return CellData(index.row() + 1, index.column() + 1, role, ColAlignment(index.column() + 1));
 }
 
 QVariant SheetGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     const bool across = orientation == Qt::Horizontal;
     if (section < 0 || section >= (across ? cols_ - 1 : rows_ - 1)) return {};
-    const int row = across ? 0 : section + 1;
     const int col = across ? section + 1 : 0;
+    return CellData(across ? 0 : section + 1, col, role, FixedAlignment(col));
+}
+
+// What a body cell or a fixed cell shows for a role.
+QVariant SheetGridModel::CellData(int row, int col, int role, int alignment) const {
     switch (role) {
         case Qt::DisplayRole: return DisplayText(CellText(row, col));
         case kRawTextRole: return CellText(row, col);
-        case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(FixedAlignment(col)));
+        case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(alignment));
         case Qt::DecorationRole: {
             const QPixmap picture = Picture(row, col);
             if (picture.isNull()) return {};
@@ -308,22 +299,10 @@ SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGrid
         if (corner_) corner_->update();
     });
 
-    // The clicked cell becomes the current one even when the view's current index did not
-    // change (the grid's own current cell may have been moved to a fixed cell meanwhile).
-    connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
-        row_ = index.row() + 1;
-        col_ = index.column() + 1;
-    });
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        row_ = index.row() + 1;
-        col_ = index.column() + 1;
-        emit cellClicked(row_, col_);
-    });
-    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        row_ = index.row() + 1;
-        col_ = index.column() + 1;
-        emit cellDoubleClicked(row_, col_);
-    });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { emit cellChosen(index.row() + 1, index.column() + 1); });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit cellDoubleClicked(index.row() + 1, index.column() + 1); });
     SetHighLight(true);
     SetScrollBars(kScrollBoth);
 }
@@ -333,7 +312,6 @@ void SheetGrid::SetRows(int rows) {
     model_->SetSize(rows, Cols());
     rowHeight_.resize(static_cast<std::size_t>(Rows()), old >= 2 ? rowHeight_[static_cast<std::size_t>(old - 1)]
                                                                  : kDefaultRowHeight);
-    row_ = std::min(row_, Rows() - 1);
     ApplyGeometry();
 }
 
@@ -342,7 +320,6 @@ void SheetGrid::SetCols(int cols) {
     model_->SetSize(Rows(), cols);
     colWidth_.resize(static_cast<std::size_t>(Cols()), old >= 2 ? colWidth_[static_cast<std::size_t>(old - 1)]
                                                                 : kDefaultColWidth);
-    col_ = std::min(col_, Cols() - 1);
     ApplyGeometry();
 }
 
@@ -361,125 +338,66 @@ int SheetGrid::RowHeight(int row) const {
     return rowHeight_[static_cast<std::size_t>(row)];
 }
 
-void SheetGrid::SetColWidth(int col, int twips) { SetColWidths(col, col, twips); }
-void SheetGrid::SetRowHeight(int row, int twips) { SetRowHeights(row, row, twips); }
-
-void SheetGrid::SetColWidths(int firstCol, int lastCol, int twips) {
-    firstCol = std::max(firstCol, 0);
-    lastCol = std::min(lastCol, Cols() - 1);
-    if (lastCol < firstCol) return;
-    std::fill(colWidth_.begin() + firstCol, colWidth_.begin() + lastCol + 1, std::max(twips, 0));
-    ApplyColWidths(firstCol, lastCol);
+void SheetGrid::SetSizes(Axis axis, int first, int last, int twips) {
+    std::vector<int>& sizes = Sizes(axis);
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(sizes.size()) - 1);
+    if (last < first) return;
+    std::fill(sizes.begin() + first, sizes.begin() + last + 1, std::max(twips, 0));
+    ApplySizes(axis, first, last);
 }
 
-void SheetGrid::SetRowHeights(int firstRow, int lastRow, int twips) {
-    firstRow = std::max(firstRow, 0);
-    lastRow = std::min(lastRow, Rows() - 1);
-    if (lastRow < firstRow) return;
-    std::fill(rowHeight_.begin() + firstRow, rowHeight_.begin() + lastRow + 1, std::max(twips, 0));
-    ApplyRowHeights(firstRow, lastRow);
-}
-
-// Sizes in twips are the grid's own; the headers get them in pixels. A range that covers
-// every body section with one size becomes the header's default size, one call instead of
-// thousands.
-void SheetGrid::ApplyColWidths(int firstCol, int lastCol) {
-    if (firstCol == 0) verticalHeader()->setFixedWidth(SectionPx(colWidth_[0]));
-    firstCol = std::max(firstCol, 1);
-    if (lastCol < firstCol) return;
-    QHeaderView* header = horizontalHeader();
-    const int width = colWidth_[static_cast<std::size_t>(firstCol)];
-    const bool uniform = firstCol == 1 && lastCol == Cols() - 1 &&
-                         std::all_of(colWidth_.begin() + 1, colWidth_.end(), [&](int w) { return w == width; });
-    if (uniform) {
-        header->setDefaultSectionSize(SectionPx(width));
-        return;
+// Sizes in twips are the grid's own; the headers get them in pixels. Size 0 is the thickness
+// of the fixed header across; the others are the sections of the header along the axis. A
+// range over every body section sets the header's default size and resizes only the sections
+// that differ from it: one call instead of thousands for a table's equal rows and columns.
+void SheetGrid::ApplySizes(Axis axis, int first, int last) {
+    const std::vector<int>& sizes = Sizes(axis);
+    const bool cols = axis == Axis::Cols;
+    if (first == 0) {
+        if (cols) verticalHeader()->setFixedWidth(SectionPx(sizes[0]));
+        else horizontalHeader()->setFixedHeight(SectionPx(sizes[0]));
     }
-    for (int col = firstCol; col <= lastCol; ++col) {
-        header->resizeSection(col - 1, SectionPx(colWidth_[static_cast<std::size_t>(col)]));
-    }
-}
-
-void SheetGrid::ApplyRowHeights(int firstRow, int lastRow) {
-    if (firstRow == 0) horizontalHeader()->setFixedHeight(SectionPx(rowHeight_[0]));
-    firstRow = std::max(firstRow, 1);
-    if (lastRow < firstRow) return;
-    QHeaderView* header = verticalHeader();
-    const int height = rowHeight_[static_cast<std::size_t>(firstRow)];
-    const bool uniform = firstRow == 1 && lastRow == Rows() - 1 &&
-                         std::all_of(rowHeight_.begin() + 1, rowHeight_.end(), [&](int h) { return h == height; });
-    if (uniform) {
-        header->setDefaultSectionSize(SectionPx(height));
-        return;
-    }
-    for (int row = firstRow; row <= lastRow; ++row) {
-        header->resizeSection(row - 1, SectionPx(rowHeight_[static_cast<std::size_t>(row)]));
+    first = std::max(first, 1);
+    if (last < first) return;
+    QHeaderView* sections = cols ? horizontalHeader() : verticalHeader();
+    const int common = sizes[static_cast<std::size_t>(first)];
+    const bool all = first == 1 && last == static_cast<int>(sizes.size()) - 1;
+    if (all) sections->setDefaultSectionSize(SectionPx(common));
+    for (int i = first; i <= last; ++i) {
+        const int size = sizes[static_cast<std::size_t>(i)];
+        if (!all || size != common) sections->resizeSection(i - 1, SectionPx(size));
     }
 }
 
 // After the model changed its size the headers start from their default sizes again.
 void SheetGrid::ApplyGeometry() {
-    verticalHeader()->setFixedWidth(SectionPx(colWidth_[0]));
-    horizontalHeader()->setFixedHeight(SectionPx(rowHeight_[0]));
-    if (Cols() > 1) {
-        const int width = colWidth_[1];
-        horizontalHeader()->setDefaultSectionSize(SectionPx(width));
-        for (int col = 2; col < Cols(); ++col) {
-            const int w = colWidth_[static_cast<std::size_t>(col)];
-            if (w != width) horizontalHeader()->resizeSection(col - 1, SectionPx(w));
-        }
-    }
-    if (Rows() > 1) {
-        const int height = rowHeight_[1];
-        verticalHeader()->setDefaultSectionSize(SectionPx(height));
-        for (int row = 2; row < Rows(); ++row) {
-            const int h = rowHeight_[static_cast<std::size_t>(row)];
-            if (h != height) verticalHeader()->resizeSection(row - 1, SectionPx(h));
-        }
-    }
+    ApplySizes(Axis::Cols, 0, Cols() - 1);
+    ApplySizes(Axis::Rows, 0, Rows() - 1);
 }
 
-void SheetGrid::SetRow(int row) { SetCurrentCell(row, col_); }
-void SheetGrid::SetCol(int col) { SetCurrentCell(row_, col); }
+int SheetGrid::Row() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }
+int SheetGrid::Col() const { return currentIndex().isValid() ? currentIndex().column() + 1 : 0; }
 
 void SheetGrid::SetCurrentCell(int row, int col) {
-    if (row < 0 || col < 0 || row >= Rows() || col >= Cols()) return;
-    row_ = row;
-    col_ = col;
-    if (row >= 1 && col >= 1) {
-        // Moving the current cell leaves the selection as it is.
-        selectionModel()->setCurrentIndex(model_->index(row - 1, col - 1), QItemSelectionModel::NoUpdate);
-    }
+    if (row < 1 || col < 1 || row >= Rows() || col >= Cols()) return;
+    selectionModel()->setCurrentIndex(model_->index(row - 1, col - 1), QItemSelectionModel::NoUpdate);
 }
 
-void SheetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
-    if (current.isValid()) {
-        row_ = current.row() + 1;
-        col_ = current.column() + 1;
-    }
+QString SheetGrid::Text() const { return currentIndex().isValid() ? CellText(Row(), Col()) : QString(); }
+
+// Moving the current cell with the keyboard chooses the cell as a click does.
+void SheetGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    if (currentIndex().isValid() && currentIndex() != before) emit cellChosen(Row(), Col());
 }
-
-QString SheetGrid::Text() const { return model_->CellText(row_, col_); }
-
-void SheetGrid::SetText(const QString& text) {
-    if (fillStyle_ == 1) {
-        const SelRect sel = Selection();
-        model_->FillRect(sel.row1, sel.col1, sel.row2, sel.col2, text);
-    } else {
-        model_->SetCellText(row_, col_, text);
-    }
-}
-
-QPixmap SheetGrid::Picture() const { return model_->Picture(row_, col_); }
-void SheetGrid::SetPicture(const QPixmap& picture) { model_->SetPicture(row_, col_, picture); }
 
 SheetGrid::SelRect SheetGrid::Selection() const {
     const QItemSelection selection = selectionModel()->selection();
     if (selection.isEmpty()) {
-        const QModelIndex current = currentIndex();
-        const int row = current.isValid() ? current.row() + 1 : std::clamp(row_, 1, Rows() - 1);
-        const int col = current.isValid() ? current.column() + 1 : std::clamp(col_, 1, Cols() - 1);
+        const int row = std::max(Row(), 1);
+        const int col = std::max(Col(), 1);
         return {row, col, row, col};
     }
     SelRect rect{Rows(), Cols(), 0, 0};
@@ -506,24 +424,6 @@ void SheetGrid::SetSelection(int row1, int col1, int row2, int col2) {
     const int right = clampCol(std::max(col1, col2));
     const QItemSelection selection(model_->index(top - 1, left - 1), model_->index(bottom - 1, right - 1));
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-}
-
-void SheetGrid::SetSelectionEnd(int row, int col) {
-    const SelRect sel = Selection();
-    SetSelection(sel.row1, sel.col1, row, col);
-}
-
-QString SheetGrid::Clip() const {
-    const SelRect sel = Selection();
-    QString text;
-    for (int row = sel.row1; row <= sel.row2; ++row) {
-        if (row > sel.row1) text += QLatin1Char('\r');
-        for (int col = sel.col1; col <= sel.col2; ++col) {
-            if (col > sel.col1) text += QLatin1Char('\t');
-            text += model_->CellText(row, col);
-        }
-    }
-    return text;
 }
 
 void SheetGrid::SetHighLight(bool on) {
@@ -600,109 +500,6 @@ void SheetGrid::PaintCorner(QWidget* corner) {
         const bool fits = painter.boundingRect(inner, flags, text).width() <= inner.width();
         painter.drawText(fits ? inner : corner->rect(), flags | Qt::TextDontClip, text);
     }
-}
-
-// =====================================================================================
-// Shared routines
-
-void ClearGrid(SheetGrid& grid) {
-    SheetGridModel& model = *grid.Model();
-    model.FillRect(1, 0, grid.Rows() - 1, 0, QStringLiteral(" "));
-    model.FillRect(0, 1, 0, grid.Cols() - 1, QStringLiteral(" "));
-    grid.SetSelection(1, 1, grid.Rows() - 1, grid.Cols() - 1);
-    grid.SetFillStyle(1);
-    grid.SetText(QString());
-    grid.SetFillStyle(0);
-    grid.SetSelectionEnd(1, 1);
-    // What is shown next starts at its first row and column, not where the last one was scrolled.
-    grid.ScrollToOrigin();
-}
-
-namespace {
-// Twips are whole numbers; a computed size is rounded like any assignment to one (half to
-// even), and a window too small for the grid gives 0 rather than a negative size.
-int RoundTwips(double twips) { return std::max(0, static_cast<int>(std::nearbyint(twips))); }
-}  // namespace
-
-void GridLayout(SheetGrid& grid, int rateCount, int termCount) {
-    constexpr double kScrollBarTwips = 255.0;
-    const double availableHeight = grid.HeightTwips() - grid.RowHeight(0) - 30.0;
-    const double availableWidth = grid.WidthTwips() - grid.ColWidth(0) - 30.0;
-    const bool manyRates = rateCount > 16;
-    const bool manyTerms = termCount > 3;
-    const int scrollBars = (manyTerms ? kScrollHorizontal : 0) | (manyRates ? kScrollVertical : 0);
-    const int rows = manyRates ? rateCount + 1 : 17;
-    const int cols = manyTerms ? termCount + 1 : 4;
-    // A horizontal scroll bar takes room from the rows, a vertical one from the columns.
-    const double height = (manyTerms ? availableHeight - kScrollBarTwips : availableHeight) / 16.0;
-    const double width = (manyRates ? availableWidth - kScrollBarTwips : availableWidth) / 3.0;
-
-    grid.SetScrollBars(scrollBars);
-    grid.SetRows(rows);
-    grid.SetCols(cols);
-    grid.SetRowHeights(1, rows - 1, RoundTwips(height));
-    grid.SetColWidths(1, cols - 1, RoundTwips(width));
-}
-
-QString CopiedTermHeader(double term, bool years, const RegionalSettings& region) {
-    return ToQ(FormatGeneral(term, region)) + (years ? QStringLiteral(" Jahre") : QStringLiteral(" Monate"));
-}
-
-QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader) {
-    const int row1 = grid.SelStartRow();
-    const int row2 = grid.SelEndRow();
-    const int col1 = grid.SelStartCol();
-    const int col2 = grid.SelEndCol();
-
-    QString text;
-    for (int col = col1; col <= col2; ++col) {
-        text += QLatin1Char('\t');
-        switch (header) {
-            case CopyHeader::None: break;
-            case CopyHeader::Table:
-                if (tableHeader) text += tableHeader(col);
-                break;
-            case CopyHeader::Plan: text += grid.CellText(0, col).mid(1); break;
-        }
-    }
-    text += QStringLiteral("\r\n");
-
-    // The selection's text (cells separated by tabs, rows by a carriage return) is read
-    // character by character: each carriage return starts a new line with the next row's
-    // label from the fixed column. The text is streamed cell by cell rather than built
-    // first, so a large block is held once.
-    int labelRow = row1;
-    text += grid.CellText(labelRow, 0);
-    text += QLatin1Char('\t');
-    auto append = [&](const QString& piece) {
-        if (!piece.contains(QLatin1Char('\r'))) {
-            text += piece;
-            return;
-        }
-        for (const QChar c : piece) {
-            if (c == QLatin1Char('\r')) {
-                ++labelRow;
-                text += QStringLiteral("\r\n");
-                text += grid.CellText(labelRow, 0);
-                text += QLatin1Char('\t');
-            } else {
-                text += c;
-            }
-        }
-    };
-    for (int row = row1; row <= row2; ++row) {
-        if (row > row1) append(QStringLiteral("\r"));
-        for (int col = col1; col <= col2; ++col) {
-            if (col > col1) text += QLatin1Char('\t');
-            append(grid.CellText(row, col));
-        }
-    }
-    return text;
-}
-
-void CopySelection(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader) {
-    const QString text = CopySelectionText(grid, header, tableHeader);
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
 }
 
 }  // namespace zolt

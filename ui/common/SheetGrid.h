@@ -1,7 +1,7 @@
 #pragma once
-// The spreadsheet-like grid of the two sheets: one fixed header row and one fixed column,
-// cell texts, column widths and row heights in twips, alignment, a selection rectangle,
-// a picture in the top-left cell and scroll bars.
+// A spreadsheet-like grid: one fixed header row and one fixed column, cell texts, column
+// widths and row heights in twips, alignment, a selection rectangle, a picture in the
+// top-left cell and scroll bars. What the sheets write into it is ui/common/RateTermGrid.
 //
 // Grid coordinates: row 0 is the fixed header row, column 0 the fixed column, body cells
 // start at (1, 1). The fixed row and column are the view's own headers, so they stay in
@@ -10,7 +10,7 @@
 // The grid is virtual. Large contents are given as layers that are read when a cell is
 // painted or copied: a matrix of doubles rendered by a display mask (SetNumbers), or a
 // function that makes a cell's text on demand (SetTextSource). Texts set one by one
-// (SetText, SetCellText) are kept in a small map. Nothing stores a string per cell of a table.
+// (SetCellText) are kept in a small map. Nothing stores a string per cell of a table.
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -48,17 +48,6 @@ struct NumberMatrix {
     int rows = 0;
     int cols = 0;
     std::string mask = "Currency";  // a FormatNumber mask
-
-    // A matrix that owns its values: rows x cols, row-major, no gaps.
-    static NumberMatrix Own(std::vector<double> values, int rows, int cols, std::string mask = "Currency") {
-        NumberMatrix matrix;
-        matrix.values = std::make_shared<const std::vector<double>>(std::move(values));
-        matrix.stride = static_cast<std::size_t>(cols > 0 ? cols : 0);
-        matrix.rows = rows;
-        matrix.cols = cols;
-        matrix.mask = std::move(mask);
-        return matrix;
-    }
 };
 
 // Makes the text of grid cell (row, col) when it is needed.
@@ -122,6 +111,7 @@ private:
         QString fill;          // used when neither is set
     };
 
+    QVariant CellData(int row, int col, int role, int alignment) const;
     static quint64 Key(int row, int col) { return (static_cast<quint64>(static_cast<quint32>(row)) << 32) | static_cast<quint32>(col); }
     QString LayerText(const Layer& layer, int row, int col) const;
     void AddLayer(Layer layer);
@@ -144,15 +134,11 @@ class SheetGrid : public QTableView {
 public:
     explicit SheetGrid(QWidget* parent = nullptr);
 
-    SheetGridModel* Model() const { return model_; }
-
     // --- size ----------------------------------------------------------------------
     int Rows() const { return model_->Rows(); }
     int Cols() const { return model_->Cols(); }
     void SetRows(int rows);
     void SetCols(int cols);
-    static constexpr int FixedRows() { return 1; }
-    static constexpr int FixedCols() { return 1; }
 
     // Outer size of the control in twips.
     int WidthTwips() const;
@@ -163,43 +149,46 @@ public:
     // Column widths and row heights in twips (column 0 and row 0 are the fixed ones).
     int ColWidth(int col) const;
     int RowHeight(int row) const;
-    void SetColWidth(int col, int twips);
-    void SetRowHeight(int row, int twips);
-    void SetColWidths(int firstCol, int lastCol, int twips);
-    void SetRowHeights(int firstRow, int lastRow, int twips);
+    void SetColWidth(int col, int twips) { SetColWidths(col, col, twips); }
+    void SetRowHeight(int row, int twips) { SetRowHeights(row, row, twips); }
+    void SetColWidths(int firstCol, int lastCol, int twips) { SetSizes(Axis::Cols, firstCol, lastCol, twips); }
+    void SetRowHeights(int firstRow, int lastRow, int twips) { SetSizes(Axis::Rows, firstRow, lastRow, twips); }
 
     // --- current cell ----------------------------------------------------------------
-    int Row() const { return row_; }
-    int Col() const { return col_; }
-    void SetRow(int row);
-    void SetCol(int col);
+    // The view's current cell, a body cell; (0, 0) while there is none.
+    int Row() const;
+    int Col() const;
+    // Moves the current cell to a body cell and leaves the selection as it is.
     void SetCurrentCell(int row, int col);
-    // Text of the current cell; setting it with fill style 1 writes every selected cell.
+    // Text of the current cell; empty while there is none.
     QString Text() const;
-    void SetText(const QString& text);
-    int FillStyle() const { return fillStyle_; }
-    void SetFillStyle(int style) { fillStyle_ = style == 1 ? 1 : 0; }
-    // Picture of the current cell (shown in the top-left cell and in fixed cells).
-    QPixmap Picture() const;
-    void SetPicture(const QPixmap& picture);
 
     // --- any cell --------------------------------------------------------------------
     QString CellText(int row, int col) const { return model_->CellText(row, col); }
     void SetCellText(int row, int col, const QString& text) { model_->SetCellText(row, col, text); }
+    // Every cell of the rectangle gets the text; cells set before lose theirs.
+    void FillRect(int row1, int col1, int row2, int col2, const QString& text) {
+        model_->FillRect(row1, col1, row2, col2, text);
+    }
     void SetNumbers(int firstRow, int firstCol, NumberMatrix matrix) {
         model_->SetNumbers(firstRow, firstCol, std::move(matrix));
     }
     void SetTextSource(int firstRow, int firstCol, int rows, int cols, CellTextFn source) {
         model_->SetTextSource(firstRow, firstCol, rows, cols, std::move(source));
     }
+    // A picture shown in a cell (the top-left cell draws its picture instead of its text).
+    QPixmap Picture(int row, int col) const { return model_->Picture(row, col); }
+    void SetPicture(int row, int col, const QPixmap& picture) { model_->SetPicture(row, col, picture); }
+    const RegionalSettings& Region() const { return model_->Region(); }
 
     // Alignment of body cells and of fixed cells per column (kGridAlign...).
     int ColAlignment(int col) const { return model_->ColAlignment(col); }
     int FixedAlignment(int col) const { return model_->FixedAlignment(col); }
-    void SetColAlignment(int col, int alignment) { model_->SetColAlignment(col, col, alignment); }
-    void SetFixedAlignment(int col, int alignment) { model_->SetFixedAlignment(col, col, alignment); }
     void SetColAlignments(int firstCol, int lastCol, int alignment) {
         model_->SetColAlignment(firstCol, lastCol, alignment);
+    }
+    void SetFixedAlignments(int firstCol, int lastCol, int alignment) {
+        model_->SetFixedAlignment(firstCol, lastCol, alignment);
     }
 
     // --- selection ---------------------------------------------------------------------
@@ -209,10 +198,6 @@ public:
     int SelStartCol() const;
     int SelEndCol() const;
     void SetSelection(int row1, int col1, int row2, int col2);
-    // Moves the selection's end (the corner opposite the current cell's anchor).
-    void SetSelectionEnd(int row, int col);
-    // The selected cells' texts, cells separated by a tab and rows by a carriage return.
-    QString Clip() const;
     // Keeps the selected block marked while the grid has no focus.
     bool HighLight() const { return highLight_; }
     void SetHighLight(bool on);
@@ -228,64 +213,33 @@ public:
     int TextWidthTwips(const QString& text) const;
 
 signals:
-    // A click and a double-click on a body cell, in grid coordinates.
-    void cellClicked(int row, int col);
+    // A body cell was chosen, by a click or by moving the current cell with the keyboard.
+    void cellChosen(int row, int col);
     void cellDoubleClicked(int row, int col);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct SelRect {
         int row1, col1, row2, col2;
     };
     SelRect Selection() const;
+    // Column widths or row heights, index = grid column or row.
+    enum class Axis { Cols, Rows };
+    std::vector<int>& Sizes(Axis axis) { return axis == Axis::Cols ? colWidth_ : rowHeight_; }
+    void SetSizes(Axis axis, int first, int last, int twips);
+    void ApplySizes(Axis axis, int first, int last);
     void ApplyGeometry();
-    void ApplyColWidths(int firstCol, int lastCol);
-    void ApplyRowHeights(int firstRow, int lastRow);
     void PaintCorner(QWidget* corner);
 
     SheetGridModel* model_ = nullptr;
     QWidget* corner_ = nullptr;
     std::vector<int> colWidth_;   // twips, index = grid column
     std::vector<int> rowHeight_;  // twips, index = grid row
-    int row_ = 0;
-    int col_ = 0;
-    int fillStyle_ = 0;
     int scrollBars_ = kScrollBoth;
     bool highLight_ = true;
-    int anchorRow_ = 1;
-    int anchorCol_ = 1;
 };
-
-// --- routines shared by the savings sheet and the loan sheet ---------------------------
-
-// Blanks the fixed row and column (" ") and the body (""); the top-left cell keeps its
-// text and picture; the selection ends up on cell (1, 1), scrolled back into view.
-void ClearGrid(SheetGrid& grid);
-
-// Rows, columns, scroll bars, row heights and column widths for a table of rateCount rows
-// and termCount columns: 16 rows and 3 columns are in view, scroll bars appear beyond.
-void GridLayout(SheetGrid& grid, int rateCount, int termCount);
-
-// What the header line of a copied block shows.
-enum class CopyHeader {
-    None,   // no table yet: empty header cells
-    Table,  // a table: the caller's text per column (term and unit)
-    Plan,   // a plan: the text of the fixed cell without its first character
-};
-
-// The clipboard text of the selected block: a header line, then one line per selected row
-// starting with that row's label (column 0); cells separated by tabs, lines by CR LF.
-// tableHeader(col) gives the header of a table column (used with CopyHeader::Table).
-QString CopySelectionText(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader);
-
-// As CopySelectionText, and puts the text on the clipboard.
-void CopySelection(SheetGrid& grid, CopyHeader header, const std::function<QString(int col)>& tableHeader);
-
-// The header of a table column in the copied text: the term written without a mask and
-// " Jahre" or " Monate".
-QString CopiedTermHeader(double term, bool years, const RegionalSettings& region = {});
 
 }  // namespace zolt

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,10 +18,10 @@
 #include "core/NumberRules.h"
 #include "ui/common/BusyPointer.h"
 #include "ui/common/FormControls.h"
-#include "ui/common/FormKit.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
+#include "ui/common/RateTermGrid.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/common/SheetGrid.h"
 
@@ -42,8 +41,6 @@ constexpr int kGridLeft = 2880;
 constexpr int kGridTop = 420;
 
 double Leading(const QLineEdit* field) { return LeadingNumber(ToStd(field->text())); }
-
-int RoundTwips(double twips) { return std::max(0, static_cast<int>(std::nearbyint(twips))); }
 
 // The small picture of the grid's top-left cell: a stack of coins. Its height is the height
 // of the header row, which holds three lines (a break, the term, the unit); its width is the
@@ -76,6 +73,8 @@ LoanSheet::LoanSheet(ScreenSlots& screens, QWidget* parent) : QWidget(parent), s
     Form_Load();
 }
 
+LoanSheet::~LoanSheet() = default;
+
 void LoanSheet::CreateControls() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("LoanSheetClient"));
@@ -86,20 +85,16 @@ void LoanSheet::CreateControls() {
     txtDwnPay_ = MakeTextField(client_, QStringLiteral("txtDwnPay"), QString(), {120, 1020, 2640, 315});
 
     frmLoanLen_ = MakeFrame(client_, QStringLiteral("frmLoanLen"), QStringLiteral("Laufzeit in Jahren"), {120, 1440, 2640, 1140});
-    lblLenMax_ = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 0), QStringLiteral("Maximum"), {120, 330, 1200, 240});
+    lblLen_[0] = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 0), QStringLiteral("Maximum"), {120, 330, 1200, 240});
     txtLenMax_ = MakeTextField(frmLoanLen_, QStringLiteral("txtLenMax"), QString(), {1320, 300, 1200, 315});
-    lblLenMin_ = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 1), QStringLiteral("Minimum"), {120, 750, 1200, 240});
+    lblLen_[1] = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 1), QStringLiteral("Minimum"), {120, 750, 1200, 240});
     txtLenMin_ = MakeTextField(frmLoanLen_, QStringLiteral("txtLenMin"), QString(), {1320, 720, 1200, 315});
 
     frmIntr_ = MakeFrame(client_, QStringLiteral("frmIntr"), QStringLiteral("Zinssatz"), {120, 2700, 2640, 1140});
-    lblIntrMin_ = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Minimum %"), {120, 330, 1200, 240});
-    comIntrMin_ = new QComboBox(frmIntr_);
-    comIntrMin_->setObjectName(QStringLiteral("comIntrMin"));
-    PlaceTwips(comIntrMin_, 1320, 300, 1200, 315);
-    lblIntrMax_ = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Maximum %"), {120, 750, 1200, 240});
-    comIntrMax_ = new QComboBox(frmIntr_);
-    comIntrMax_->setObjectName(QStringLiteral("comIntrMax"));
-    PlaceTwips(comIntrMax_, 1320, 720, 1200, 315);
+    lblIntr_[0] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Minimum %"), {120, 330, 1200, 240});
+    lblIntr_[1] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Maximum %"), {120, 750, 1200, 240});
+    comIntrMin_ = new RateList(frmIntr_, QStringLiteral("comIntrMin"), {1320, 300, 1200, 315}, 25, RateList::Kind::DropDown);
+    comIntrMax_ = new RateList(frmIntr_, QStringLiteral("comIntrMax"), {1320, 720, 1200, 315}, 25, RateList::Kind::DropDown);
 
     cmdCalcPmts_ = MakeButton(client_, QStringLiteral("cmdCalcPmts"), QStringLiteral("Raten anzeigen"), {120, 4020, 2640, 420});
     cmdCalcAmort_ = MakeButton(client_, QStringLiteral("cmdCalcAmort"), QStringLiteral("Tilgungsplan anzeigen"), {120, 4560, 2640, 420});
@@ -131,9 +126,8 @@ void LoanSheet::CreateControls() {
     grdPayments_ = new SheetGrid(client_);
     grdPayments_->setObjectName(QStringLiteral("grdPayments"));
     PlaceTwips(grdPayments_, kGridLeft, kGridTop, kClientWidth - kControlsWidth, kClientHeight - kGridTop - 120);
-    connect(grdPayments_, &SheetGrid::cellClicked, this, [this] { grdPayments_Click(); });
+    connect(grdPayments_, &SheetGrid::cellChosen, this, [this] { grdPayments_Click(); });
     connect(grdPayments_, &SheetGrid::cellDoubleClicked, this, [this] { grdPayments_DblClick(); });
-
 
     connect(txtPurchTotl_, &QLineEdit::textChanged, this, [this] { txtPurchTotl_Change(); });
     connect(txtLenMin_, &QLineEdit::textChanged, this, [this] { txtLenMin_Change(); });
@@ -141,70 +135,61 @@ void LoanSheet::CreateControls() {
     connect(txtDwnPay_, &QLineEdit::textChanged, this, [this] { txtDwnPay_Change(); });
     connect(cmdCalcPmts_, &QPushButton::clicked, this, [this] { cmdCalcPmts_Click(); });
     connect(cmdCalcAmort_, &QPushButton::clicked, this, [this] { cmdCalcAmort_Click(); });
+    connect(comIntrMax_, &RateList::chosen, this, [this] { comIntrMax_Click(); });
+    connect(comIntrMin_, &RateList::chosen, this, [this] { comIntrMin_Click(); });
+    // Tab follows the reading order: the price and the grid beside it, then down the left.
+    SetTabOrder({txtPurchTotl_, grdPayments_, txtDwnPay_, txtLenMax_, txtLenMin_, comIntrMin_, comIntrMax_,
+                 cmdCalcPmts_, cmdCalcAmort_});
 }
 
 void LoanSheet::CreateMenus() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("LoanSheetMenu"));
+    const auto addMenu = [this](const QString& name, const QString& title) {
+        QMenu* menu = menuBar_->addMenu(title);
+        menu->setObjectName(name);
+        // The separator that ends a menu is drawn, not dropped as a trailing one.
+        menu->setSeparatorsCollapsible(false);
+        return menu;
+    };
+    const auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto handler) {
+        QAction* action = menu->addAction(text, this, handler);
+        action->setObjectName(name);
+        return action;
+    };
 
-    mnuOptions_ = menuBar_->addMenu(QStringLiteral("&Optionen"));
-    mnuOptions_->setObjectName(QStringLiteral("mnuOptions"));
-    mnuOptCopy_ = mnuOptions_->addAction(QStringLiteral("&Kopieren"), this, [this] { mnuOptCopy_Click(); });
-    mnuOptCopy_->setObjectName(QStringLiteral("mnuOptCopy"));
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Optionen"));
+    mnuOptCopy_ = addItem(options, QStringLiteral("mnuOptCopy"), QStringLiteral("&Kopieren"), [this] { mnuOptCopy_Click(); });
     mnuOptCopy_->setEnabled(false);
-    mnuOptInstruct_ =
-        mnuOptions_->addAction(QStringLiteral("&Instruktionen..."), this, [this] { mnuOptInstruct_Click(); });
-    mnuOptInstruct_->setObjectName(QStringLiteral("mnuOptInstruct"));
-    mnuOptSep_ = mnuOptions_->addSeparator();
-    mnuOptSep_->setObjectName(QStringLiteral("mnuOptSep"));
+    addItem(options, QStringLiteral("mnuOptInstruct"), QStringLiteral("&Instruktionen..."),
+            [this] { mnuOptInstruct_Click(); });
+    options->addSeparator()->setObjectName(QStringLiteral("mnuOptSep"));
 
-    mnuDwnPay_ = menuBar_->addMenu(QStringLiteral("&Anzahlung"));
-    mnuDwnPay_->setObjectName(QStringLiteral("mnuDwnPay"));
-    const QString dwnCaptions[2] = {QStringLiteral("&Prozent Anzahlung"), QStringLiteral("&Anzahlungssumme")};
+    QMenu* downPayment = addMenu(QStringLiteral("mnuDwnPay"), QStringLiteral("&Anzahlung"));
+    const std::array<QString, 2> downCaptions{QStringLiteral("&Prozent Anzahlung"), QStringLiteral("&Anzahlungssumme")};
+    QMenu* term = addMenu(QStringLiteral("mnuLoanLen"), QStringLiteral("&Laufzeit"));
+    const std::array<QString, 2> termCaptions{QStringLiteral("&Jahre"), QStringLiteral("&Monate")};
     for (int index = 0; index < 2; ++index) {
-        mnuOptDwn_[index] = mnuDwnPay_->addAction(dwnCaptions[index], this, [this, index] { mnuOptDwn_Click(index); });
-        mnuOptDwn_[index]->setObjectName(ArrayName(QStringLiteral("mnuOptDwn"), index));
-        mnuOptDwn_[index]->setCheckable(true);
+        const auto at = static_cast<std::size_t>(index);
+        mnuOptDwn_[at] = addItem(downPayment, ArrayName(QStringLiteral("mnuOptDwn"), index), downCaptions[at],
+                                 [this, index] { mnuOptDwn_Click(index); });
+        mnuOptLen_[at] = addItem(term, ArrayName(QStringLiteral("mnuOptLen"), index), termCaptions[at],
+                                 [this, index] { mnuOptLen_Click(index); });
+        mnuOptDwn_[at]->setCheckable(true);
+        mnuOptLen_[at]->setCheckable(true);
     }
     mnuOptDwn_[0]->setChecked(true);
-
-    mnuLoanLen_ = menuBar_->addMenu(QStringLiteral("&Laufzeit"));
-    mnuLoanLen_->setObjectName(QStringLiteral("mnuLoanLen"));
-    const QString lenCaptions[2] = {QStringLiteral("&Jahre"), QStringLiteral("&Monate")};
-    for (int index = 0; index < 2; ++index) {
-        mnuOptLen_[index] = mnuLoanLen_->addAction(lenCaptions[index], this, [this, index] { mnuOptLen_Click(index); });
-        mnuOptLen_[index]->setObjectName(ArrayName(QStringLiteral("mnuOptLen"), index));
-        mnuOptLen_[index]->setCheckable(true);
-    }
     mnuOptLen_[0]->setChecked(true);
 
-    mnuOptZK_ = menuBar_->addMenu(QStringLiteral("&Zurück"));
-    mnuOptZK_->setObjectName(QStringLiteral("mnuOptZK"));
-    mnuOptZ_ = mnuOptZK_->addAction(QStringLiteral("&zurück zum Auswahlmenü"), this, [this] { mnuOptZ_Click(); });
-    mnuOptZ_->setObjectName(QStringLiteral("mnuOptZ"));
+    QMenu* back = addMenu(QStringLiteral("mnuOptZK"), QStringLiteral("&Zurück"));
+    addItem(back, QStringLiteral("mnuOptZ"), QStringLiteral("&zurück zum Auswahlmenü"), [this] { mnuOptZ_Click(); });
 }
 
 void LoanSheet::Form_Load() {
-    state_.DownPayment = 0.0;
+    downPayment_ = 0.0;
     CenterOnDesktop(this);
-    FillRateBox(comIntrMax_, 0.0, 25.0, 1.0, "0.0");
-    FillRateBox(comIntrMin_, 0.0, 25.0, 1.0, "0.0");
-    comIntrMax_->setCurrentIndex(0);
-    comIntrMin_->setCurrentIndex(0);
-    // Connected only now, so that filling the lists does not count as a choice; the two
-    // handlers then run once for the selected first entries.
-    connect(comIntrMax_, &QComboBox::currentIndexChanged, this, [this] { comIntrMax_Click(); });
-    connect(comIntrMin_, &QComboBox::currentIndexChanged, this, [this] { comIntrMin_Click(); });
-    comIntrMax_Click();
-    comIntrMin_Click();
-
-    grdPayments_->SetCurrentCell(0, 0);
-    grdPayments_->SetColWidth(0, PictureWidthTwips());
-    grdPayments_->SetRowHeight(0, static_cast<int>(Twips(imgGraphic_->pixmap().height())));
-    grdPayments_->SetPicture(imgGraphic_->pixmap());
-    state_.RateCount = 16;
-    state_.TermCount = 3;
-    SizeTableGrid();
+    rates_ = std::make_unique<RateRange>(this, kErrorTitle, comIntrMax_, comIntrMin_);
+    rateTermGrid_ = std::make_unique<RateTermGrid>(*grdPayments_, imgGraphic_->pixmap());
 }
 
 void LoanSheet::resizeEvent(QResizeEvent* event) {
@@ -213,24 +198,20 @@ void LoanSheet::resizeEvent(QResizeEvent* event) {
 }
 
 void LoanSheet::Form_Resize() {
-    if (isMinimized() || !grdPayments_) return;
+    if (isMinimized() || !rateTermGrid_) return;
     const int width = std::max(this->width() - Px(kControlsWidth), 0);
     grdPayments_->SetWidthTwips(static_cast<int>(Twips(width)));
-    // While a plan is shown its own sizing runs again: the table layout would cut the plan
-    // to the table's rows and columns.
-    if (state_.PlanShown) SizePlanGrid();
-    else SizeTableGrid();
+    rateTermGrid_->LayOut();
 }
 
-void LoanSheet::txtPurchTotl_Change() { state_.Price = Leading(txtPurchTotl_); }
-void LoanSheet::txtLenMin_Change() { state_.TermMin = Leading(txtLenMin_); }
-void LoanSheet::txtLenMax_Change() { state_.TermMax = Leading(txtLenMax_); }
+void LoanSheet::txtPurchTotl_Change() { price_ = Leading(txtPurchTotl_); }
+void LoanSheet::txtLenMin_Change() { termMin_ = Leading(txtLenMin_); }
+void LoanSheet::txtLenMax_Change() { termMax_ = Leading(txtLenMax_); }
 
 void LoanSheet::txtDwnPay_Change() {
-    state_.DownPayment = Leading(txtDwnPay_);
-    ReportDownPaymentCheck(CheckDownPayment(state_));
+    downPayment_ = Leading(txtDwnPay_);
+    ReportDownPaymentCheck(CheckDownPayment(price_, downPayment_, downPaymentMode_));
 }
-
 bool LoanSheet::ReportDownPaymentCheck(DownPaymentCheck check) {
     QString message;
     switch (check) {
@@ -244,40 +225,28 @@ bool LoanSheet::ReportDownPaymentCheck(DownPaymentCheck check) {
         case DownPaymentCheck::Negative: message = QStringLiteral("Die Anzahlung muß Null oder mehr betragen."); break;
     }
     ShowInputError(this, message, kErrorTitle);
-    txtDwnPay_->clear();  // reads DownPayment = 0 again
+    txtDwnPay_->clear();  // reads a down payment of 0 again
     txtDwnPay_->setFocus();
     return false;
 }
 
-void LoanSheet::comIntrMax_Click() {
-    state_.RateMax = LeadingNumber(ToStd(comIntrMax_->currentText()));
-    if (state_.RateMax < state_.RateMin) {
-        ShowInputError(this, QStringLiteral("Der maximale Zinssatz muß größer oder gleich dem minimalen Zinssatz sein."),
-                       kErrorTitle);
-        comIntrMax_->setCurrentIndex(comIntrMin_->currentIndex());
-        comIntrMax_->setFocus();
-    }
-}
-
-void LoanSheet::comIntrMin_Click() {
-    state_.RateMin = LeadingNumber(ToStd(comIntrMin_->currentText()));
-    if (state_.RateMax < state_.RateMin) {
-        ShowInputError(this, QStringLiteral("Der minimale Zinssatz muß kleiner oder gleich dem maximalen Zinssatz sein."),
-                       kErrorTitle);
-        comIntrMin_->setCurrentIndex(comIntrMax_->currentIndex());
-        comIntrMin_->setFocus();
-    }
-}
+void LoanSheet::comIntrMax_Click() { rates_->MaxChosen(); }
+void LoanSheet::comIntrMin_Click() { rates_->MinChosen(); }
 
 void LoanSheet::Refuse(const QString& message) { ShowInputError(this, message, kErrorTitle); }
 
 bool LoanSheet::CheckTableRequest() {
-    const QString termOrderMessage = QStringLiteral("Die maximale Laufzeit muß größer als die minimale Laufzeit sein.");
+    const auto refuseTermOrder = [this] {
+        Refuse(QStringLiteral("Die maximale Laufzeit muß größer als die minimale Laufzeit sein."));
+        txtLenMax_->clear();
+        txtLenMax_->setFocus();
+        return false;
+    };
     const QString minTermMessage = QStringLiteral("Die minimale Laufzeit muß einen Monat oder ein Jahr betragen.");
 
     // A price beyond any real purchase is refused like a missing one: it would only produce
     // sums too large to show.
-    if (!(state_.Price > 0.0 && state_.Price <= kMaxLoanPrice)) {
+    if (!(price_ > 0.0 && price_ <= kMaxLoanPrice)) {
         Refuse(QStringLiteral("Geben Sie einen gültigen Preis ein."));
         txtPurchTotl_->clear();
         txtPurchTotl_->setFocus();
@@ -288,22 +257,17 @@ bool LoanSheet::CheckTableRequest() {
         txtLenMax_->setFocus();
         return false;
     }
-    if (state_.TermMax < state_.TermMin) {
-        Refuse(termOrderMessage);
-        txtLenMax_->clear();
-        txtLenMax_->setFocus();
-        return false;
-    }
+    if (termMax_ < termMin_) return refuseTermOrder();
     if (txtLenMin_->text().isEmpty()) {
         Refuse(minTermMessage);
         txtLenMin_->setText(QStringLiteral("1"));  // and the request goes on
     }
-    if (state_.RateMax < state_.RateMin) {
+    if (rates_->Max() < rates_->Min()) {
         Refuse(QStringLiteral("Der maximale Zinssatz muß größer sein als der minimale Zinssatz."));
         comIntrMax_->setFocus();
         return false;
     }
-    if (state_.RateMax < 1.0) {
+    if (rates_->Max() < 1.0) {
         Refuse(QStringLiteral("Geben Sie einen maximalen Zinssatz ein, der größer als Null ist."));
         comIntrMax_->setFocus();
         return false;
@@ -312,30 +276,24 @@ bool LoanSheet::CheckTableRequest() {
     // Beyond the sheet's own checks: terms that give no instalment (none at all, or a
     // division by zero), tables too large to show, and a down payment that became invalid
     // through a later change of the price or of its mode (it would finance a negative sum).
-    if (!(state_.TermMin >= 1.0)) {
+    // A fractional minimum is a term like any other: 0,5 years are 6 months.
+    if (!(termMin_ > 0.0)) {
         Refuse(minTermMessage);
         txtLenMin_->setFocus();
         return false;
     }
-    if (state_.TermMax < state_.TermMin) {
-        Refuse(termOrderMessage);
-        txtLenMax_->clear();
+    if (termMax_ < termMin_) return refuseTermOrder();
+    if (!(TermInMonths(termMax_, termUnit_) <= kMaxLoanTermMonths)) {
+        Refuse(QStringLiteral("Die maximale Laufzeit darf 100 Jahre (1200 Monate) nicht überschreiten."));
         txtLenMax_->setFocus();
         return false;
     }
-    if (!(TermInMonths(state_.TermMax, state_.TermUnit) <= kMaxLoanTermMonths)) {
-        Refuse(QStringLiteral("Die maximale Laufzeit darf 50 Jahre (600 Monate) nicht überschreiten."));
-        txtLenMax_->setFocus();
-        return false;
-    }
-    if (!ReportDownPaymentCheck(CheckDownPayment(state_))) return false;
+    if (!ReportDownPaymentCheck(CheckDownPayment(price_, downPayment_, downPaymentMode_))) return false;
 
-    // A minimum of 0 % has no annuity of its own in this table: the list follows the maximum
-    // and the table starts at the lowest rate above zero, 0,1 %.
-    if (state_.RateMin <= 0.0) {
-        comIntrMin_->setCurrentIndex(comIntrMax_->currentIndex());
-        state_.RateMin = 0.1;
-    }
+    // A table that would start at 0 % starts higher (TableRateMin); the minimum list then
+    // follows the maximum.
+    const double tableRateMin = TableRateMin(rates_->Min());
+    if (tableRateMin != rates_->Min()) rates_->MinFollowsMax(tableRateMin);
     return true;
 }
 
@@ -344,19 +302,20 @@ void LoanSheet::cmdCalcPmts_Click() {
     cmdCalcAmort_->setEnabled(false);
     if (!CheckTableRequest()) return;
 
-    // The plans of the table on screen read the financed amount: it changes only with a new table.
-    const double shownAmount = state_.LoanAmount;
-    ComputeLoanAmount(state_);
-    LoanError error = LoanError::None;
+    const LoanTableInputs inputs{LoanAmount(price_, downPayment_, downPaymentMode_), termMin_, termMax_, rates_->Min(),
+                                 rates_->Max(), termUnit_};
+    LoanResult<LoanPaymentTable> result;
     {
         const BusyPointer busy(this);
         frmKAmort_->setText(QStringLiteral(" "));
         frmLZAmort_->setText(QStringLiteral(" "));
-        error = BuildPaymentTable(state_);
-        if (error == LoanError::None) ShowPaymentTable();
+        result = BuildPaymentTable(inputs);
+        if (result.error == LoanError::None) {
+            table_ = std::make_shared<const LoanPaymentTable>(std::move(result.value));
+            ShowPaymentTable();
+        }
     }
-    if (error != LoanError::None) {
-        state_.LoanAmount = shownAmount;
+    if (result.error != LoanError::None) {
         Refuse(QStringLiteral("Mit diesen Eingaben lassen sich keine Raten berechnen."));
         return;
     }
@@ -370,14 +329,14 @@ void LoanSheet::cmdCalcAmort_Click() {
 
 void LoanSheet::mnuOptDwn_Click(int index) {
     // The number stays as typed; it is read in the new mode at the next table request.
-    state_.DownPaymentMode = index == 0 ? LoanDownPaymentMode::Percent : LoanDownPaymentMode::Amount;
+    downPaymentMode_ = index == 0 ? LoanDownPaymentMode::Percent : LoanDownPaymentMode::Amount;
     mnuOptDwn_[0]->setChecked(index == 0);
     mnuOptDwn_[1]->setChecked(index == 1);
     lblDwnPay_->setText(index == 0 ? QStringLiteral("Anzahlung in Prozent") : QStringLiteral("Anzahlungssumme in DM"));
 }
 
 void LoanSheet::mnuOptLen_Click(int index) {
-    state_.TermUnit = index == 0 ? LoanTermUnit::Years : LoanTermUnit::Months;
+    termUnit_ = index == 0 ? LoanTermUnit::Years : LoanTermUnit::Months;
     mnuOptLen_[0]->setChecked(index == 0);
     mnuOptLen_[1]->setChecked(index == 1);
     frmLoanLen_->setTitle(index == 0 ? QStringLiteral("Laufzeit in Jahren") : QStringLiteral("Laufzeit in Monaten"));
@@ -398,156 +357,73 @@ void LoanSheet::mnuOptInstruct_Click() {
 
 void LoanSheet::mnuOptZ_Click() { hide(); }
 
-QString LoanSheet::TermUnitWord() const {
-    return state_.TermUnit == LoanTermUnit::Years ? QStringLiteral("Jahre") : QStringLiteral("Monate");
-}
-
-}  // namespace zolt
-
-namespace zolt {
-
-int LoanSheet::PictureWidthTwips() const { return static_cast<int>(Twips(imgGraphic_->pixmap().width())); }
-
-bool LoanSheet::CellChosen() const { return !grdPayments_->Text().isEmpty() && !state_.PlanShown; }
-
-void LoanSheet::grdPayments_Click() { cmdCalcAmort_->setEnabled(CellChosen()); }
+void LoanSheet::grdPayments_Click() { cmdCalcAmort_->setEnabled(rateTermGrid_->TableCellChosen()); }
 
 void LoanSheet::grdPayments_DblClick() {
-    if (!CellChosen()) {
-        cmdCalcAmort_->setEnabled(false);
-        return;
-    }
-    cmdCalcAmort_->setEnabled(true);
+    grdPayments_Click();
+    if (!cmdCalcAmort_->isEnabled()) return;
     RunPlanRequest();
     Bezeichnung1_->hide();
 }
 
-void LoanSheet::SizeTableGrid() { GridLayout(*grdPayments_, state_.RateCount, state_.TermCount); }
-
+// Terms across the top in the table's unit, rates down the left, instalments in the body.
 void LoanSheet::ShowPaymentTable() {
-    SheetGrid& grid = *grdPayments_;
-    ClearGrid(grid);
-    grid.SetCurrentCell(0, 0);
-    grid.SetText(QString());  // a plan's "Mon" would otherwise show through the picture
-    grid.SetPicture(imgGraphic_->pixmap());
-    grid.SetColWidth(0, PictureWidthTwips());
-    SizeTableGrid();
-
-    // The grid reads a snapshot of the table; the state keeps its own for the plans.
-    const auto shown = std::make_shared<const LoanPaymentTable>(state_.PaymentTable);
-    const int rateCount = shown->RateCount();
-    const int termCount = shown->TermCount();
-    const RegionalSettings region = grid.Model()->Region();
-    const QString unit = TermUnitWord();
-    grid.Model()->SetFixedAlignment(1, termCount, kGridAlignCenter);
-    grid.SetTextSource(0, 1, 1, termCount, [shown, unit, region](int, int col) {
-        return QStringLiteral("\r\n") + ToQ(FormatGeneral(shown->Term(col), region)) + QStringLiteral("\r\n") + unit;
-    });
-    grid.SetFixedAlignment(0, kGridAlignCenter);
-    grid.SetTextSource(1, 0, rateCount, 1, [shown, region](int row, int) {
-        return ToQ(FormatNumber(shown->Rate(row), "0.0", region)) + QLatin1Char('%');
-    });
-    grid.SetColAlignments(1, termCount, kGridAlignCenter);
-    NumberMatrix body;
-    body.values = std::shared_ptr<const std::vector<double>>(shown, &shown->Cells());
-    body.offset = static_cast<std::size_t>(termCount + 1) + 1;  // cell (1, 1)
-    body.stride = static_cast<std::size_t>(termCount + 1);
-    body.rows = rateCount;
-    body.cols = termCount;
-    body.mask = "Currency";
-    grid.SetNumbers(1, 1, std::move(body));
-
-    grid.SetHighLight(true);
+    const LoanPaymentTable& table = *table_;
+    NumberMatrix payments{std::shared_ptr<const std::vector<double>>(table_, &table.Cells()), table.Stride() + 1,
+                          table.Stride(), table.RateCount(), table.TermCount(), "Currency"};
+    rateTermGrid_->ShowTable(MakeTablePage(
+        table.RateCount(), table.TermCount(), [table = table_](int row) { return table->Rate(row); },
+        [table = table_](int col) { return table->Term(col); },
+        table.TermUnit() == LoanTermUnit::Years ? QStringLiteral("Jahre") : QStringLiteral("Monate"), std::move(payments),
+        grdPayments_->Region()));
     mnuOptCopy_->setEnabled(true);
-    state_.PlanShown = false;
-    tableShown_ = true;
 }
 
 void LoanSheet::RunPlanRequest() {
-    LoanError error = LoanError::None;
+    int row = 0;
+    int col = 0;
+    if (!rateTermGrid_->CurrentTableCell(row, col)) {
+        Refuse(QStringLiteral("Markieren Sie eine Rate um den Tilgungsplan anzuzeigen."));
+        cmdCalcAmort_->setEnabled(false);
+        return;
+    }
+    LoanResult<LoanPlan> result;
     {
         const BusyPointer busy(this);
-        error = BuildAmortizationPlan(state_, grdPayments_->Row(), grdPayments_->Col());
-        if (error == LoanError::None) {
-            frmKAmort_->setText(QStringLiteral("Tilgungsplan für --> ") + ToQ(FormatGeneral(state_.PlanRate)) +
+        // The plan of the table on screen, read with the term unit of this moment.
+        result = BuildAmortizationPlan(
+            {table_->LoanAmount(), table_->Rate(row), table_->Payment(row, col), table_->Term(col), termUnit_});
+        if (result.error == LoanError::None) {
+            plan_ = std::make_shared<const LoanPlan>(std::move(result.value));
+            frmKAmort_->setText(QStringLiteral("Tilgungsplan für --> ") + ToQ(FormatGeneral(plan_->annualRate)) +
                                 QStringLiteral(" % p.a. ;"));
-            frmLZAmort_->setText(ToQ(FormatGeneral(state_.PlanMonths)) + QStringLiteral(" Monate"));
+            frmLZAmort_->setText(ToQ(FormatGeneral(plan_->months)) + QStringLiteral(" Monate"));
             ShowAmortizationPlan();
         }
     }
-    switch (error) {
-        case LoanError::None: return;
-        case LoanError::NoSuchCell:
-            Refuse(QStringLiteral("Markieren Sie eine Rate um den Tilgungsplan anzuzeigen."));
-            break;
-        default: Refuse(QStringLiteral("Für diese Rate läßt sich kein Tilgungsplan berechnen.")); break;
+    if (result.error != LoanError::None) {
+        Refuse(QStringLiteral("Für diese Rate läßt sich kein Tilgungsplan berechnen."));
+        cmdCalcAmort_->setEnabled(false);
     }
-    cmdCalcAmort_->setEnabled(false);
 }
 
+// Per month the interest, the principal, the balance left and the interest so far.
 void LoanSheet::ShowAmortizationPlan() {
-    SheetGrid& grid = *grdPayments_;
-    ClearGrid(grid);
-    grid.SetCols(5);
-    grid.SetCurrentCell(0, 0);
-    grid.SetPicture(QPixmap());
-    const QString corner = QStringLiteral("\r\nMon");
-    grid.SetText(corner);
-    lblRate_->setText(QStringLiteral("Rate=") + ToQ(FormatNumber(state_.SelectedPayment, "Currency")));
+    lblRate_->setText(QStringLiteral("Rate=") + ToQ(FormatNumber(plan_->payment, "Currency")));
     lblRate_->show();
-    grid.SetColWidth(0, RoundTwips(1.1 * grid.TextWidthTwips(corner)));
-    grid.SetCellText(0, 1, QStringLiteral("\r\nZinsen/Monat"));
-    grid.SetCellText(0, 2, QStringLiteral("\r\nTilgung  (=Rate-Zinsen)"));
-    grid.SetCellText(0, 3, QStringLiteral("\r\nVerbleibender Kreditbetrag"));
-    grid.SetCellText(0, 4, QStringLiteral("\r\nGesamtzinsen"));
-    grid.Model()->SetFixedAlignment(1, 4, kGridAlignCenter);
-    // A plan longer than the grid scrolls vertically; the column widths leave room for the bar.
-    grid.SetScrollBars(kScrollVertical);
-
-    const int months = static_cast<int>(state_.PlanRows.size()) - 1;
-    grid.SetRows(std::max(months + 1, 16));
-    SizePlanGrid();
-    const RegionalSettings region = grid.Model()->Region();
-    if (months > 0) {
-        grid.SetTextSource(1, 0, months, 1, [region](int row, int) { return ToQ(FormatGeneral(row, region)); });
-        // Columns as shown: interest, principal, balance, interest so far.
-        const LoanPlanValues derived = DerivePlanValues(state_);
-        auto cells = std::make_shared<std::vector<double>>();
-        cells->reserve(static_cast<std::size_t>(months) * 4);
-        for (std::size_t k = 1; k <= static_cast<std::size_t>(months); ++k) {
-            cells->insert(cells->end(), {state_.PlanRows[k].Interest, derived.Principal[k], state_.PlanRows[k].Balance,
-                                         derived.TotalInterest[k]});
-        }
-        grid.SetColAlignments(1, 4, kGridAlignCenter);
-        NumberMatrix body;
-        body.values = std::move(cells);
-        body.stride = 4;
-        body.rows = months;
-        body.cols = 4;
-        body.mask = "Currency";
-        grid.SetNumbers(1, 1, std::move(body));
-    }
+    const auto months = static_cast<int>(plan_->monthCount);
+    NumberMatrix values{std::shared_ptr<const std::vector<double>>(plan_, &plan_->cells), 0, LoanPlan::kColumns,
+                        months, LoanPlan::kColumns, "Currency"};
+    rateTermGrid_->ShowPlan(MakePlanPage(months, [](int row) { return static_cast<double>(row); }, QStringLiteral("Mon"),
+                                         {QStringLiteral("Zinsen/Monat"), QStringLiteral("Tilgung  (=Rate-Zinsen)"),
+                                          QStringLiteral("Verbleibender Kreditbetrag"), QStringLiteral("Gesamtzinsen")},
+                                         std::move(values), grdPayments_->Region()));
     cmdCalcAmort_->setEnabled(false);
-    state_.PlanShown = true;
-    grid.Refresh();
-}
-
-void LoanSheet::SizePlanGrid() {
-    SheetGrid& grid = *grdPayments_;
-    const double availableHeight = grid.HeightTwips() - grid.RowHeight(0) - 30.0;
-    const double availableWidth = grid.WidthTwips() - grid.ColWidth(0) - 30.0;
-    const int months = static_cast<int>(state_.PlanRows.size()) - 1;
-    if (months > 0) grid.SetRowHeights(1, months, RoundTwips(availableHeight / 16.0));
-    grid.SetColWidths(1, 4, RoundTwips((availableWidth - 255.0) / 4.0));
 }
 
 void LoanSheet::mnuOptCopy_Click() {
-    const CopyHeader header = state_.PlanShown ? CopyHeader::Plan : tableShown_ ? CopyHeader::Table : CopyHeader::None;
-    const LoanPaymentTable& table = state_.PaymentTable;
-    const bool years = state_.TermUnit == LoanTermUnit::Years;
-    CopySelection(*grdPayments_, header, [&table, years](int col) {
-        return col >= 1 && col <= table.TermCount() ? CopiedTermHeader(table.Term(col), years) : QString();
-    });
+    const bool years = termUnit_ == LoanTermUnit::Years;
+    rateTermGrid_->CopySelection([this, years](int col) { return CopiedTermHeader(table_->Term(col), years); });
 }
 
 }  // namespace zolt

@@ -4,19 +4,22 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <memory>
 
 #include "core/LoanEngine.h"
 
 class QAction;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QMenuBar;
 class QPushButton;
 
 namespace zolt {
+class RateList;
+class RateRange;
+class RateTermGrid;
 class ScreenSlots;
 class SheetGrid;
 
@@ -24,8 +27,7 @@ class LoanSheet : public QWidget {
     Q_OBJECT
 public:
     explicit LoanSheet(ScreenSlots& screens, QWidget* parent = nullptr);
-
-    const LoanSheetState& State() const { return state_; }
+    ~LoanSheet() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,17 +58,11 @@ private:
     bool CheckTableRequest();
     bool ReportDownPaymentCheck(DownPaymentCheck check);
     void Refuse(const QString& message);
-    bool CellChosen() const;
     void ShowPaymentTable();
     void RunPlanRequest();
     void ShowAmortizationPlan();
-    void SizeTableGrid();
-    void SizePlanGrid();
-    QString TermUnitWord() const;
-    int PictureWidthTwips() const;
 
     ScreenSlots& screens_;
-    LoanSheetState state_;
 
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
@@ -75,36 +71,40 @@ private:
     QGroupBox* frmLoanLen_ = nullptr;
     QLineEdit* txtLenMax_ = nullptr;
     QLineEdit* txtLenMin_ = nullptr;
-    QLabel* lblLenMax_ = nullptr;
-    QLabel* lblLenMin_ = nullptr;
+    std::array<QLabel*, 2> lblLen_{};
     QLineEdit* txtDwnPay_ = nullptr;
     SheetGrid* grdPayments_ = nullptr;
     QGroupBox* frmIntr_ = nullptr;
-    QComboBox* comIntrMax_ = nullptr;
-    QComboBox* comIntrMin_ = nullptr;
-    QLabel* lblIntrMin_ = nullptr;
-    QLabel* lblIntrMax_ = nullptr;
+    RateList* comIntrMax_ = nullptr;
+    RateList* comIntrMin_ = nullptr;
+    std::array<QLabel*, 2> lblIntr_{};
     QLineEdit* txtPurchTotl_ = nullptr;
     QLabel* Bezeichnung1_ = nullptr;
     QLabel* lblRate_ = nullptr;
     QLabel* frmLZAmort_ = nullptr;
     QLabel* frmKAmort_ = nullptr;
-    QLabel* imgGraphic_ = nullptr;
+    QLabel* imgGraphic_ = nullptr;  // never shown itself: the grid's corner picture and its size
     QLabel* lblDwnPay_ = nullptr;
     QLabel* lblPurchTotl_ = nullptr;
 
-    QMenu* mnuOptions_ = nullptr;
     QAction* mnuOptCopy_ = nullptr;
-    QAction* mnuOptInstruct_ = nullptr;
-    QAction* mnuOptSep_ = nullptr;
-    QMenu* mnuDwnPay_ = nullptr;
-    QAction* mnuOptDwn_[2] = {nullptr, nullptr};
-    QMenu* mnuLoanLen_ = nullptr;
-    QAction* mnuOptLen_[2] = {nullptr, nullptr};
-    QMenu* mnuOptZK_ = nullptr;
-    QAction* mnuOptZ_ = nullptr;
+    std::array<QAction*, 2> mnuOptDwn_{};
+    std::array<QAction*, 2> mnuOptLen_{};
 
-    bool tableShown_ = false;  // a table or plan has been written since the sheet opened
+    // Readings kept by the change and click handlers, and the modes of the menus.
+    double price_ = 0.0;
+    double downPayment_ = 0.0;
+    double termMin_ = 0.0;
+    double termMax_ = 0.0;
+    std::unique_ptr<RateRange> rates_;
+    LoanDownPaymentMode downPaymentMode_ = LoanDownPaymentMode::Percent;
+    LoanTermUnit termUnit_ = LoanTermUnit::Years;
+
+    // What the grid shows. The last table and plan; the grid shows their numbers in place,
+    // and a plan reads the table on screen.
+    std::unique_ptr<RateTermGrid> rateTermGrid_;
+    std::shared_ptr<const LoanPaymentTable> table_;
+    std::shared_ptr<const LoanPlan> plan_;
 };
 
 }  // namespace zolt

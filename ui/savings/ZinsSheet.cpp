@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QComboBox>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +22,7 @@
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
+#include "ui/common/RateTermGrid.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/common/SheetGrid.h"
 #include "ui/savings/ZinsSheetGrid.h"
@@ -47,8 +47,8 @@ QLabel* RedLabel(QWidget* parent, const QString& name, const QString& text) {
 }
 
 // The captions that the "Zinszyklus" menu writes (one row per item). They differ in small
-// ways from the ones a computation writes (see SetCycleCaptionsForTable); both are kept as
-// the program has always shown them.
+// ways from the ones a computation writes (see SetCycleCaptionsForTable): a menu choice
+// names the cycle chosen, a computation the cycle of the table on screen.
 struct CycleMenuCaptions {
     const char* loanLen;
     const char* zyklus;
@@ -152,13 +152,11 @@ void ZinsSheet::BuildControls() {
 
     frmIntr_ = MakeFrame(central_, QStringLiteral("frmIntr"), QStringLiteral("Zinssatz"), {120, 2400, 2295, 1335});
     lblIntr_[0] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 0), QStringLiteral("Maximum %"), {120, 405, 1215, 255});
-    comIntrMax_ = new QComboBox(frmIntr_);
-    comIntrMax_->setObjectName(QStringLiteral("comIntrMax"));
-    PlaceTwips(comIntrMax_, 1440, 360, 735, 315);
+    comIntrMax_ = new RateList(frmIntr_, QStringLiteral("comIntrMax"), {1440, 360, 735, 315}, 50,
+                               RateList::Kind::ComboBox);
     lblIntr_[1] = MakeLabel(frmIntr_, ArrayName(QStringLiteral("lblIntr"), 1), QStringLiteral("Minimum %"), {120, 885, 1215, 255});
-    comIntrMin_ = new QComboBox(frmIntr_);
-    comIntrMin_->setObjectName(QStringLiteral("comIntrMin"));
-    PlaceTwips(comIntrMin_, 1440, 840, 735, 315);
+    comIntrMin_ = new RateList(frmIntr_, QStringLiteral("comIntrMin"), {1440, 840, 735, 315}, 50,
+                               RateList::Kind::ComboBox);
     auto* rateListStyle = new RateListStyle;
     rateListStyle->setParent(this);
     comIntrMax_->setStyle(rateListStyle);
@@ -207,8 +205,13 @@ void ZinsSheet::BuildControls() {
     connect(cmdEcalcPmts_, &QPushButton::clicked, this, &ZinsSheet::cmdEcalcPmts_Click);
     connect(cmdCalcAmort_, &QPushButton::clicked, this, &ZinsSheet::cmdCalcAmort_Click);
     connect(Zeit1_, &QTimer::timeout, this, &ZinsSheet::Zeit1_Timer);
-    connect(grdPayments_, &SheetGrid::cellClicked, this, &ZinsSheet::grdPayments_Click);
+    connect(grdPayments_, &SheetGrid::cellChosen, this, &ZinsSheet::grdPayments_Click);
     connect(grdPayments_, &SheetGrid::cellDoubleClicked, this, &ZinsSheet::grdPayments_DblClick);
+    connect(comIntrMax_, &RateList::chosen, this, &ZinsSheet::comIntrMax_Click);
+    connect(comIntrMin_, &RateList::chosen, this, &ZinsSheet::comIntrMin_Click);
+    // Tab follows the reading order: the amount and the grid beside it, then down the left.
+    SetTabOrder({txtPurchTotl_, grdPayments_, txtLenMax_, txtLenMin_, comIntrMax_, comIntrMin_, cmdCalcPmts_,
+                 cmdEcalcPmts_, cmdCalcAmort_});
 }
 
 void ZinsSheet::BuildMenus() {
@@ -217,6 +220,8 @@ void ZinsSheet::BuildMenus() {
     const auto addMenu = [bar](const QString& name, const QString& title) {
         QMenu* menu = bar->addMenu(title);
         menu->setObjectName(name);
+        // The separator that ends a menu is drawn, not dropped as a trailing one.
+        menu->setSeparatorsCollapsible(false);
         menu->menuAction()->setObjectName(name);
         return menu;
     };
@@ -274,34 +279,14 @@ void ZinsSheet::BuildMenus() {
 
 void ZinsSheet::Form_Load() {
     Zeit1_->setInterval(1000);
-    Zeit1_->start();
-    Zeit1_Timer();
 
-    // The client area keeps the right margin of the design beside the grid; the menu bar
-    // comes on top of it.
+    // The client area keeps a right margin beside the grid; the menu bar comes on top of it.
     SetClientTwips(this, 9690, 5880);
     resize(width(), height() + menuBar()->sizeHint().height());
     CenterOnDesktop(this);
 
-    for (int rate = 0; rate <= 50; ++rate) {
-        const QString item = ToQ(FormatNumber(rate, "0.0"));
-        comIntrMax_->addItem(item);
-        comIntrMin_->addItem(item);
-    }
-    connect(comIntrMax_, &QComboBox::currentIndexChanged, this, &ZinsSheet::comIntrMax_Click);
-    connect(comIntrMin_, &QComboBox::currentIndexChanged, this, &ZinsSheet::comIntrMin_Click);
-    comIntrMax_->setCurrentIndex(0);
-    comIntrMax_Click();
-    comIntrMin_->setCurrentIndex(0);
-    comIntrMin_Click();
-
-    grdPayments_->SetCurrentCell(0, 0);
-    grdPayments_->SetColWidth(0, static_cast<int>(Twips(imgGraphic_->width())));
-    grdPayments_->SetRowHeight(0, static_cast<int>(Twips(imgGraphic_->height())));
-    grdPayments_->SetPicture(imgGraphic_->pixmap());
-    rateCount_ = 16;
-    termCount_ = 3;
-    GridLayout(*grdPayments_, static_cast<int>(rateCount_), static_cast<int>(termCount_));
+    rates_ = std::make_unique<RateRange>(this, kErrorTitle, comIntrMax_, comIntrMin_);
+    rateTermGrid_ = std::make_unique<RateTermGrid>(*grdPayments_, imgGraphic_->pixmap());
 }
 
 void ZinsSheet::resizeEvent(QResizeEvent* event) {
@@ -309,18 +294,23 @@ void ZinsSheet::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
+void ZinsSheet::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Zeit1_Timer();
+    Zeit1_->start();
+}
+
+void ZinsSheet::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    Zeit1_->stop();
+}
+
 void ZinsSheet::Form_Resize() {
-    if (isMinimized() || !grdPayments_) return;
+    if (isMinimized() || !rateTermGrid_) return;
     // The grid takes the width of the window less the left column and the right margin
     // (2940 twips of the outer window, 2820 of its client area); never below nothing.
     grdPayments_->SetWidthTwips(std::max(0, static_cast<int>(Twips(central_->width())) - 2820));
-    if (detailShown_ == true && plan_) {
-        // The table's layout would cut the plan to the table's rows and columns; the plan is
-        // laid out anew for the new width instead.
-        ShowDetailPlan(*grdPayments_, plan_, tableInputs_.cycle, tableInputs_.kind);
-        return;
-    }
-    GridLayout(*grdPayments_, static_cast<int>(rateCount_), static_cast<int>(termCount_));
+    rateTermGrid_->LayOut();
 }
 
 QString ZinsSheet::ClockText(const QDateTime& moment) {
@@ -340,25 +330,8 @@ void ZinsSheet::txtPurchTotl_Change() { baseAmount_ = Reading(txtPurchTotl_->tex
 void ZinsSheet::txtLenMin_Change() { termMin_ = Reading(txtLenMin_->text()); }
 void ZinsSheet::txtLenMax_Change() { termMax_ = Reading(txtLenMax_->text()); }
 
-void ZinsSheet::comIntrMax_Click() {
-    rateMax_ = Reading(comIntrMax_->currentText());
-    if (rateMax_ < rateMin_) {
-        ShowInputError(this, QStringLiteral("Der maximale Zinssatz muß größer oder gleich dem minimalen Zinssatz sein."),
-                       kErrorTitle);
-        comIntrMax_->setCurrentIndex(comIntrMin_->currentIndex());
-        comIntrMax_->setFocus();
-    }
-}
-
-void ZinsSheet::comIntrMin_Click() {
-    rateMin_ = Reading(comIntrMin_->currentText());
-    if (rateMax_ < rateMin_) {
-        ShowInputError(this, QStringLiteral("Der minimale Zinssatz muß kleiner oder gleich dem maximalen Zinssatz sein."),
-                       kErrorTitle);
-        comIntrMin_->setCurrentIndex(comIntrMax_->currentIndex());
-        comIntrMin_->setFocus();
-    }
-}
+void ZinsSheet::comIntrMax_Click() { rates_->MaxChosen(); }
+void ZinsSheet::comIntrMin_Click() { rates_->MinChosen(); }
 
 void ZinsSheet::cmdCalcPmts_Click() { ComputeTable(false); }
 
@@ -393,13 +366,13 @@ bool ZinsSheet::CheckInputs() {
         txtLenMin_->setText(QStringLiteral("1"));
         termMin_ = 1;
     }
-    if (rateMax_ < rateMin_) {
+    if (rates_->Max() < rates_->Min()) {
         ShowInputError(this, QStringLiteral("Der maximale Zinssatz muß größer sein als der minimale Zinssatz."),
                        kErrorTitle);
         comIntrMax_->setFocus();
         return false;
     }
-    if (rateMax_ < 1) {
+    if (rates_->Max() < 1) {
         ShowInputError(this, QStringLiteral("Geben Sie einen maximalen Zinssatz ein, der größer als Null ist."),
                        kErrorTitle);
         comIntrMax_->setFocus();
@@ -469,8 +442,8 @@ void ZinsSheet::ComputeTable(bool simple) {
     inputs.baseAmount = baseAmount_;
     inputs.termMin = termMin_;
     inputs.termMax = termMax_;
-    inputs.rateMin = rateMin_;
-    inputs.rateMax = rateMax_;
+    inputs.rateMin = rates_->Min();
+    inputs.rateMax = rates_->Max();
     inputs.cycle = cycle_;
     inputs.kind = simple ? InterestKind::Simple : InterestKind::Compound;
     if (!CheckLimits(inputs)) return;
@@ -486,42 +459,31 @@ void ZinsSheet::ComputeTable(bool simple) {
             table_ = std::move(table);
             tableInputs_ = inputs;
             plan_.reset();
-            rateCount_ = static_cast<double>(table_->rateCount);
-            termCount_ = static_cast<double>(table_->termCount);
-            ShowOverview(*grdPayments_, table_, inputs.cycle, imgGraphic_->pixmap(),
-                         static_cast<int>(Twips(imgGraphic_->width())));
+            ShowOverview();
             mnuOptCopy_->setEnabled(true);
-            detailShown_ = false;
             shown = true;
         }
     }
     if (!shown) ShowInputError(this, TableLimitMessage(TableLimit::OutOfRange), kErrorTitle);
 }
 
-bool ZinsSheet::ChooseCell(int row, int col) {
-    grdPayments_->SetCurrentCell(row, col);
-    const bool table = detailShown_.has_value() && !*detailShown_;
-    const bool enable = table && !grdPayments_->Text().isEmpty();
-    cmdCalcAmort_->setEnabled(enable);
-    return enable;
+void ZinsSheet::ShowOverview() {
+    rateTermGrid_->ShowTable(OverviewPage(table_, tableInputs_.cycle, grdPayments_->Region()));
 }
 
-void ZinsSheet::grdPayments_Click(int row, int col) { ChooseCell(row, col); }
+void ZinsSheet::grdPayments_Click() { cmdCalcAmort_->setEnabled(rateTermGrid_->TableCellChosen()); }
 
-void ZinsSheet::grdPayments_DblClick(int row, int col) {
-    if (ChooseCell(row, col)) ShowDetailPlanOfCurrentCell();
+void ZinsSheet::grdPayments_DblClick() {
+    grdPayments_Click();
+    if (cmdCalcAmort_->isEnabled()) ShowDetailPlanOfCurrentCell();
 }
 
 void ZinsSheet::cmdCalcAmort_Click() { ShowDetailPlanOfCurrentCell(); }
 
 void ZinsSheet::ShowDetailPlanOfCurrentCell() {
-    if (!table_ || detailShown_ != false) return;
-    const int row = grdPayments_->Row();
-    const int col = grdPayments_->Col();
-    if (row < 1 || col < 1 || static_cast<std::size_t>(row) > table_->rateCount ||
-        static_cast<std::size_t>(col) > table_->termCount) {
-        return;
-    }
+    int row = 0;
+    int col = 0;
+    if (!rateTermGrid_->CurrentTableCell(row, col)) return;
     // The plan belongs to the table on screen: its amount, cycle and kind, not what the
     // fields or the menu say since.
     const double rate = table_->Rate(static_cast<std::size_t>(row));
@@ -534,14 +496,17 @@ void ZinsSheet::ShowDetailPlanOfCurrentCell() {
         if (PlanIsFinite(*plan)) {
             frmZAmort_->setText(ToQ(FormatGeneral(rate)) + QStringLiteral(" % p.a."));
             plan_ = std::move(plan);
-            ShowDetailPlan(*grdPayments_, plan_, in.cycle, in.kind);
+            ShowDetailPlan();
             cmdCalcAmort_->setEnabled(false);
-            detailShown_ = true;
         } else {
             limit = PlanLimit::OutOfRange;
         }
     }
     if (limit != PlanLimit::Ok) ShowInputError(this, PlanLimitMessage(limit), kErrorTitle);
+}
+
+void ZinsSheet::ShowDetailPlan() {
+    rateTermGrid_->ShowPlan(DetailPlanPage(plan_, tableInputs_.cycle, tableInputs_.kind, grdPayments_->Region()));
 }
 
 void ZinsSheet::mnuOptLen_Click(int index) {
@@ -561,16 +526,9 @@ void ZinsSheet::mnuOptLen_Click(int index) {
 }
 
 void ZinsSheet::mnuOptCopy_Click() {
-    if (!detailShown_) {
-        CopySelection(*grdPayments_, CopyHeader::None, {});
-    } else if (*detailShown_) {
-        CopySelection(*grdPayments_, CopyHeader::Plan, {});
-    } else {
-        // Columns beyond the table's terms (the empty ones of the smallest layout) have no header.
-        const bool years = tableInputs_.cycle == InterestCycle::Yearly;
-        CopySelection(*grdPayments_, CopyHeader::Table,
-                      [this, years](int col) { return OverviewCopyHeader(*table_, col, years); });
-    }
+    const bool years = tableInputs_.cycle == InterestCycle::Yearly;
+    rateTermGrid_->CopySelection(
+        [this, years](int col) { return CopiedTermHeader(table_->Term(static_cast<std::size_t>(col)), years); });
 }
 
 void ZinsSheet::mnuOptTag_Click() { screens_.Open(ScreenId::frmKalender); }

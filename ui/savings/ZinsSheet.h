@@ -7,13 +7,11 @@
 #include <QString>
 #include <array>
 #include <memory>
-#include <optional>
 
 #include "core/InterestEngine.h"
 
 class QAction;
 class QActionGroup;
-class QComboBox;
 class QDateTime;
 class QGroupBox;
 class QLabel;
@@ -23,6 +21,9 @@ class QPushButton;
 class QTimer;
 
 namespace zolt {
+class RateList;
+class RateRange;
+class RateTermGrid;
 class ScreenSlots;
 class SheetGrid;
 
@@ -37,6 +38,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The clock runs while the sheet is shown, and shows the time at once when it appears.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void BuildControls();
@@ -55,11 +59,8 @@ private:
     void cmdCalcPmts_Click();
     void cmdEcalcPmts_Click();
     void cmdCalcAmort_Click();
-    void grdPayments_Click(int row, int col);
-    void grdPayments_DblClick(int row, int col);
-    // Makes the clicked cell current and enables "detailliert" when it is a non-empty cell
-    // of a table; true when it did.
-    bool ChooseCell(int row, int col);
+    void grdPayments_Click();
+    void grdPayments_DblClick();
 
     void mnuOptLen_Click(int index);
     void mnuOptCopy_Click();
@@ -70,14 +71,17 @@ private:
     void mnuHin_Click();
     void mnuOPtZurueck_Click();
 
-    // Steps B.1 to B.7 for both compute buttons; simple is true for "einfacher Zins".
+    // Both compute buttons: checks, engine, captions and the table; simple for "einfacher Zins".
     void ComputeTable(bool simple);
-    // The checks of B.2 in their order; false when one of them ended the handler.
+    // The checks of the fields in their order; false when one of them ended the handler.
     bool CheckInputs();
     // The limits of what can be computed and held; false (after a box) when the table is refused.
     bool CheckLimits(const TableInputs& inputs);
     void SetCycleCaptionsForTable();
     void ShowDetailPlanOfCurrentCell();
+    // The table and the plan written into the grid as pages.
+    void ShowOverview();
+    void ShowDetailPlan();
 
     ScreenSlots& screens_;
 
@@ -90,8 +94,8 @@ private:
     QLineEdit* txtLenMin_ = nullptr;
     QGroupBox* frmIntr_ = nullptr;
     std::array<QLabel*, 2> lblIntr_{};
-    QComboBox* comIntrMax_ = nullptr;
-    QComboBox* comIntrMin_ = nullptr;
+    RateList* comIntrMax_ = nullptr;
+    RateList* comIntrMin_ = nullptr;
     QPushButton* cmdCalcPmts_ = nullptr;
     QPushButton* cmdEcalcPmts_ = nullptr;
     QPushButton* cmdCalcAmort_ = nullptr;
@@ -113,19 +117,15 @@ private:
     double baseAmount_ = 0;
     double termMin_ = 0;
     double termMax_ = 0;
-    double rateMin_ = 0;
-    double rateMax_ = 0;
+    std::unique_ptr<RateRange> rates_;
     InterestCycle cycle_ = InterestCycle::Yearly;  // the checked item of "Zinszyklus"
-    double termCount_ = 3;
-    double rateCount_ = 16;
 
-    // The last table with what it was computed from; the detailed plan and the copy read it.
-    // Shared with the grid, which shows the numbers in place.
+    // What the grid shows. The last table with what it was computed from, and the last plan;
+    // the grid shows their numbers in place, the plan and the copy read the table.
+    std::unique_ptr<RateTermGrid> rateTermGrid_;
     std::shared_ptr<const RateTermTable> table_;
     TableInputs tableInputs_;
     std::shared_ptr<const DetailPlan> plan_;
-    // Empty before the first table, false while the grid shows a table, true for a plan.
-    std::optional<bool> detailShown_;
 };
 
 }  // namespace zolt
