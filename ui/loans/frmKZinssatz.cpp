@@ -134,7 +134,7 @@ void frmKZinssatz::Befehl2_Click() {
         return;
     }
     LoanRateInputs in;
-    in.timing = Option1_->isChecked() ? PaymentTiming::BeginningOfMonth : PaymentTiming::EndOfMonth;
+    in.timing = Option1_->isChecked() ? PaymentTiming::Beginning : PaymentTiming::End;
     in.amount = (*values)[0];
     in.instalment = (*values)[1];
     in.months = (*values)[2];

@@ -115,7 +115,7 @@ std::optional<frmVielfach::Inputs> frmVielfach::ReadInputs() {
         ShowInputError(this, NumberTooLargeText(), kTitle);
         return std::nullopt;
     }
-    return Inputs{rate.Amount(), multiple.value};
+    return Inputs{rate.Amount(), multiple.Amount()};
 }
 
 void frmVielfach::Befehl3_Click() {

@@ -25,7 +25,7 @@ public:
 private:
     struct Inputs {
         double ratePercent = 0;
-        Currency multiple;
+        double multiple = 0;
     };
 
     void BuildControls();
