@@ -10,20 +10,8 @@ namespace {
 
 double Read(const char* text) { return CurrencyNumber(text).Amount(); }
 
-template <typename Row>
-std::string RowName(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
-}
-
-// Years and months from a spreadsheet's NPER(rate; 0; −1; k) = ln(k) / ln(1 + rate): the
-// whole years, and the fraction times twelve rounded to a month by hand.
-struct NperCase {
-    const char* name;
-    double rate;
-    const char* multiple;
-    double nper;  // the spreadsheet value
-    double years, months;
-};
+// A spreadsheet's NPER(rate; 0; −1; k) = ln(k) / ln(1 + rate), its fraction × 12 rounded by hand.
+struct NperCase { const char* name; double rate; const char* multiple; double nper, years, months; };
 
 // 2,3 is 23 tenths (not 22 as a binary 2.3 × 10 might give); 2,95 is taken as 2,9; after
 // 1386,99 years the months round up to 12 and are carried into a year.
@@ -48,7 +36,8 @@ TEST_P(MultipleAgainstNper, ShowsYearsAndRoundedMonths) {
     EXPECT_EQ(result.time.months, c.months);
 }
 
-INSTANTIATE_TEST_SUITE_P(CapitalMultiple, MultipleAgainstNper, ::testing::ValuesIn(kNperCases), RowName<NperCase>);
+INSTANTIATE_TEST_SUITE_P(CapitalMultiple, MultipleAgainstNper, ::testing::ValuesIn(kNperCases),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CapitalMultiple, ShownTimeBracketsTheMultiple) {
     // Compound growth over the shown time, half a month either way, brackets k.
@@ -85,17 +74,8 @@ TEST(CapitalMultiple, RefusesRatesThatNeverMultiply) {
         EXPECT_EQ(details.error, error) << rate;
         EXPECT_EQ(details.lines, 0u);
     }
-    // The extremes the readings let through stay finite.
-    for (double rate : {0.0001, 922'337'203'685'477.0}) {
-        for (const char* n : {"2", "922337203685477,5807"}) {
-            const MultipleResult result = CapitalMultiple(rate, Read(n));
-            ASSERT_TRUE(result.ok());
-            EXPECT_TRUE(std::isfinite(result.time.years) && result.time.years >= 0) << rate << " " << n;
-        }
-    }
 }
 
-// --- details list ----------------------------------------------------------------------
 
 TEST(MultipleDetails, RunInHalvesUpToTheMultipleAndTheLimit) {
     const std::tuple<const char*, std::size_t, bool> cases[] = {
@@ -122,13 +102,10 @@ TEST(MultipleDetails, EveryLineAgreesWithTheResultOfItsMultiple) {
     const MultipleDetails details = CapitalMultipleDetails(3.7, Read("40"));
     ASSERT_EQ(details.lines, 77u);
     for (std::size_t line = 0; line < details.lines; ++line) {
-        const MultipleResult one = CapitalMultiple(3.7, 2 + 0.5 * static_cast<double>(line));
-        ASSERT_TRUE(one.multiple.has_value());
-        EXPECT_DOUBLE_EQ(DetailMultiple(line), *one.multiple);
-        const std::string tail =
-            "\t\t" + FormatNumber(one.time.years, "########00") + "\t " + FormatNumber(one.time.months, "##00");
-        const std::string text = DetailLine(details, line);
-        EXPECT_EQ(text.substr(text.size() - tail.size()), tail) << line;
+        const MultipleResult one = CapitalMultiple(3.7, DetailMultiple(line));
+        EXPECT_EQ(one.multiple, 2 + 0.5 * static_cast<double>(line));
+        const std::string tail = "\t\t" + FormatNumber(one.time.years, "########00") + "\t " + FormatNumber(one.time.months, "##00");
+        EXPECT_TRUE(DetailLine(details, line).ends_with(tail)) << line;
     }
 }
 

@@ -29,9 +29,8 @@ TEST_P(InterestRateExamples, RateAndWarning) {
     EXPECT_NEAR(c.in.startCapital * std::pow(1 + r.ratePercent / 100, c.in.years), c.in.endCapital, 1e-9);
 }
 
-// Checked by hand: 2^(1/10) = 1,071773, 1,1^(1/2) = 1,048809, 0,5^(1/5) = 0,870550,
-// 4^(1/2) = 2 (100 %), 0,25^(1/2) = 0,5 (-50 %), 1,1^2 = 1,21 (half a year: exponent 2),
-// (-0,5)^1 - 1 = -150 % (a negative ratio with a whole exponent), 0,99999^(1/1000) - 1 = -0,000001 %.
+// By hand: 2^(1/10) = 1,071773, 1,1^(1/2) = 1,048809, 0,5^(1/5) = 0,870550, 4^(1/2) = 2, 0,25^(1/2) = 0,5,
+// 1,1^2 = 1,21 (half a year), (-0,5)^1 = -0,5 (a whole exponent), 0,99999^(1/1000) - 1 = -0,000001 %.
 const RateCase kRateCases[] = {
     {"Doubling10Years", {1000, 2000, 10}, "7,18", false},   {"TenPercentIn2Years", {1000, 1100, 2}, "4,88", false},
     {"FivePercentIn1Year", {1000, 1050, 1}, "5,00", false}, {"NoGrowth", {1000, 1000, 5}, ",00", false},
