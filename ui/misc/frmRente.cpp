@@ -50,6 +50,26 @@ frmRente::frmRente(QWidget* parent) : QWidget(parent) {
     setFont(DialogFont());
     SetClientTwips(this, 9600, 6780);
 
+    // The month table lies over the left part of the screen while it is shown (raised then).
+    // It comes first in reading order, from the screen's top left corner.
+    Rahmen6_ = MakeFrame(this, QStringLiteral("Rahmen6"), QStringLiteral("Rahmen6"), {120, 120, 6960, 5880});
+    Rahmen6_->setAutoFillBackground(true);
+    MakeLabel(Rahmen6_, QStringLiteral("Bezeichnung17"), QStringLiteral("*** KAPITALENTWICKLUNG ***"), {120, 240, 6720, 255})
+        ->setAlignment(Qt::AlignCenter);
+    MakeLabel(Rahmen6_, QStringLiteral("Bezeichnung18"),
+              QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"),
+              {120, 510, 6720, 255});
+    const RowList list = MakeRowList(
+        Rahmen6_, QStringLiteral("Liste1"),
+        [this](int row) {
+            const auto line = static_cast<std::size_t>(row);
+            if (line < AnnuityTableLineCount(annuity_)) return ToQ(AnnuityTableLine(annuity_, line));
+            return kEndLine;
+        },
+        {120, 780, 6720, 5070});
+    tableModel_ = list.model;
+    Rahmen6_->setVisible(false);
+
     // Left half: the perpetual annuity.
     MakeLabel(this, QStringLiteral("Bezeichnung15"), QStringLiteral("Ewige Rente, nur Zinsen werden aufgebraucht"),
               {120, 120, 4440, 255});
@@ -108,24 +128,6 @@ frmRente::frmRente(QWidget* parent) : QWidget(parent) {
     Befehl4_ = MakeButton(this, QStringLiteral("Befehl4"), QStringLiteral("Details"), {7320, 6120, 2160, 495});
     Befehl4_->setEnabled(false);
 
-    // The month table lies over the left part of the screen while it is shown.
-    Rahmen6_ = MakeFrame(this, QStringLiteral("Rahmen6"), QStringLiteral("Rahmen6"), {120, 120, 6960, 5880});
-    Rahmen6_->setAutoFillBackground(true);
-    MakeLabel(Rahmen6_, QStringLiteral("Bezeichnung17"), QStringLiteral("*** KAPITALENTWICKLUNG ***"), {120, 240, 6720, 255})
-        ->setAlignment(Qt::AlignCenter);
-    MakeLabel(Rahmen6_, QStringLiteral("Bezeichnung18"),
-              QStringLiteral("Monat                   Kapital               Zinsen/Monat           Kapital+Zinsen-Rente"),
-              {120, 510, 6720, 255});
-    const RowList list = MakeRowList(
-        Rahmen6_, QStringLiteral("Liste1"),
-        [this](int row) {
-            const auto line = static_cast<std::size_t>(row);
-            if (line < AnnuityTableLineCount(annuity_)) return ToQ(AnnuityTableLine(annuity_, line));
-            return kEndLine;
-        },
-        {120, 780, 6720, 5070});
-    tableModel_ = list.model;
-    Rahmen6_->setVisible(false);
 
     connect(Option1_, &QRadioButton::toggled, this, [this](bool checked) { if (checked) Option1_Click(); });
     connect(Option2, &QRadioButton::toggled, this, [this](bool checked) { if (checked) Option2_Click(); });
