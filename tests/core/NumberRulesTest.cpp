@@ -195,7 +195,7 @@ const FormatCase kFormatCases[] = {
     {"Date", DateSerial(2026, 12, 6), "dd.mm.yyyy", "06.12.2026"},
     {"DateZero", DateSerial(1899, 12, 30), "dd.mm.yyyy", "30.12.1899"},
     {"LeapDay", DateSerial(2000, 2, 29), "dd.mm.yyyy", "29.02.2000"},
-    {"EarlyDate", DateSerial(1, 3, 1), "dd.mm.yyyy", "01.03.0001"}, {"Time", TimeSerial(9, 5, 0), "hh:mm", "09:05"},
+    {"YearZero", DateSerial(0, 2, 28), "dd.mm.yyyy", "28.02.0000"}, {"Time", TimeSerial(9, 5, 0), "hh:mm", "09:05"},
     {"TimeOfADate", DateSerial(2026, 1, 1) + TimeSerial(23, 59, 0), "hh:mm", "23:59"},
 };
 

@@ -53,7 +53,7 @@ enum class NumberReading { Currency, Locale };
 // IsNumericText over every field first, then every field read (Currency: CurrencyNumber
 // widened to a double; Locale: LocaleNumber) into values, in the order given. False, with the
 // screen's refusal shown, when a field cannot be read (NumberTooLargeText for an entry beyond
-// the currency range); nothing is read then.
+// the currency range); the values are of no use then.
 bool ReadFieldsOrRefuse(const Refusal& refusal, std::span<const QWidget* const> fields, std::span<double> values,
                         NumberReading reading);
 
