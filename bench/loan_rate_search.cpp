@@ -31,7 +31,7 @@ std::vector<LoanRateInputs> SweepGrid() {
     for (double k : amounts) {
         for (double n : terms) {
             for (double f : fractions) {
-                for (PaymentTiming timing : {PaymentTiming::EndOfMonth, PaymentTiming::BeginningOfMonth}) {
+                for (PaymentTiming timing : {PaymentTiming::End, PaymentTiming::Beginning}) {
                     LoanRateInputs in;
                     in.amount = Currency(k);
                     in.months = n;
@@ -58,7 +58,7 @@ std::vector<LoanRateInputs> SweepGrid() {
         if (c % 4 == 1) f = std::pow(10.0, -15.0 * unit(random));
         if (c % 4 == 3) f = 1.0 - std::pow(10.0, -15.0 * unit(random));
         in.instalment = Currency(in.amount / in.months * (1.0 + f));
-        in.timing = c % 2 ? PaymentTiming::BeginningOfMonth : PaymentTiming::EndOfMonth;
+        in.timing = c % 2 ? PaymentTiming::Beginning : PaymentTiming::End;
         grid.push_back(in);
     }
     return grid;
@@ -98,7 +98,7 @@ SweepSummary Sweep(const std::vector<LoanRateInputs>& grid) {
 }
 
 void BM_RateSearchWorkedExample(benchmark::State& state) {
-    LoanRateInputs in{10000, 200, 60, state.range(0) ? PaymentTiming::BeginningOfMonth : PaymentTiming::EndOfMonth};
+    LoanRateInputs in{10000, 200, 60, state.range(0) ? PaymentTiming::Beginning : PaymentTiming::End};
     int iterations = 0;
     for (auto _ : state) {
         const auto r = FindLoanRate(in);
@@ -126,7 +126,7 @@ void BM_RateSearchSweep(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<long>(grid.size()));
     state.SetLabel("worst: K=" + std::to_string(s.worst.amount) + " R=" + std::to_string(s.worst.instalment) +
                    " n=" + std::to_string(s.worst.months) +
-                   (s.worst.timing == PaymentTiming::BeginningOfMonth ? " Anfang" : " Ende"));
+                   (s.worst.timing == PaymentTiming::Beginning ? " Anfang" : " Ende"));
 }
 BENCHMARK(BM_RateSearchSweep)->Unit(benchmark::kMillisecond);
 

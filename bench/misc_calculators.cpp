@@ -33,7 +33,7 @@ void BM_AnnuityRowText(benchmark::State& state) {
 BENCHMARK(BM_AnnuityRowText);
 
 void BM_DetailLineText(benchmark::State& state) {
-    const zolt::MultipleDetails details = zolt::CapitalMultipleDetails(5, zolt::CurrencyNumber("1000000000000").value);
+    const zolt::MultipleDetails details = zolt::CapitalMultipleDetails(5, 1e12);
     std::size_t line = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(zolt::DetailLine(details, line));
@@ -76,7 +76,7 @@ void BM_DetailsListShown(benchmark::State& state) {
     view.show();
     for (auto _ : state) {
         model.Reset(0, [&] { details = {}; });
-        zolt::MultipleDetails next = zolt::CapitalMultipleDetails(5, zolt::CurrencyNumber("1000000000000").value);
+        zolt::MultipleDetails next = zolt::CapitalMultipleDetails(5, 1e12);
         model.Reset(static_cast<int>(next.lines), [&] { details = next; });
         view.scrollToBottom();
         QCoreApplication::processEvents();

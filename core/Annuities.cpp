@@ -89,8 +89,8 @@ std::string AnnuityRow(long month, double capital, double nominalRate, double mo
 std::string AnnuityTableLine(const CapitalAnnuityResult& result, std::size_t line, const RegionalSettings& region) {
     const std::size_t rows = result.capitals.size();
     std::size_t row = line;
-    if (result.restLine && rows > 0) {
-        // The rest line stands between the last two rows.
+    if (result.restLine) {
+        // The rest line stands between the last two rows (a table with one has at least two).
         if (line == rows - 1) return kAnnuityRestLine;
         if (line == rows) row = rows - 1;
     }

@@ -1,16 +1,28 @@
 #include "core/CapitalMultiple.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/TextRows.h"
 
 namespace zolt {
 
 namespace {
-constexpr std::int64_t kTicksPerUnit = 10'000;  // currency values count ten-thousandths
+constexpr std::int64_t kTicksPerUnit = 10'000;  // a reading has four decimals: ten-thousandths
 constexpr std::int64_t kTicksPerTenth = kTicksPerUnit / 10;
 constexpr std::int64_t kTicksPerHalf = kTicksPerUnit / 2;
 constexpr std::int64_t kSmallestMultipleTicks = 2 * kTicksPerUnit;
+// The top of the currency range in ticks (922.337.203.685.477,5807).
+constexpr double kMaxTicks = 9'223'372'036'854'775'807.0;
+
+// The ten-thousandths of a four-decimal reading: exact, since the double of a reading rounds
+// back to its ticks; beyond the currency range it stays at the range's end.
+std::int64_t Ticks(double n) {
+    const double ticks = std::nearbyint(n * kTicksPerUnit);
+    if (!(ticks > -kMaxTicks)) return std::numeric_limits<std::int64_t>::min();  // NaN too: nothing to show
+    if (!(ticks < kMaxTicks)) return std::numeric_limits<std::int64_t>::max();
+    return static_cast<std::int64_t>(ticks);
+}
 
 MultipleError CheckRate(double ratePercent) {
     if (!std::isfinite(ratePercent)) return MultipleError::OutOfRange;
@@ -31,12 +43,13 @@ ShownTime TimeToMultiply(double multiple, double ratePercent) {
     return {years, months};
 }
 
-std::optional<std::int64_t> LargestTenthMultiple(Currency n) {
-    if (n.tenThousandths < kSmallestMultipleTicks) return std::nullopt;
-    return n.tenThousandths / kTicksPerTenth;
+std::optional<std::int64_t> LargestTenthMultiple(double n) {
+    const std::int64_t ticks = Ticks(n);
+    if (ticks < kSmallestMultipleTicks) return std::nullopt;
+    return ticks / kTicksPerTenth;
 }
 
-MultipleResult CapitalMultiple(double ratePercent, Currency n) {
+MultipleResult CapitalMultiple(double ratePercent, double n) {
     MultipleResult result;
     result.error = CheckRate(ratePercent);
     if (!result.ok()) return result;
@@ -48,13 +61,13 @@ MultipleResult CapitalMultiple(double ratePercent, Currency n) {
     return result;
 }
 
-MultipleDetails CapitalMultipleDetails(double ratePercent, Currency n) {
+MultipleDetails CapitalMultipleDetails(double ratePercent, double n) {
     MultipleDetails details;
     details.error = CheckRate(ratePercent);
     if (!details.ok()) return details;
     details.ratePercent = ratePercent;
-    if (n.tenThousandths < kSmallestMultipleTicks) return details;
-    std::int64_t top = n.tenThousandths;
+    std::int64_t top = Ticks(n);
+    if (top < kSmallestMultipleTicks) return details;
     if (top > kMaxDetailMultiple * kTicksPerUnit) {
         top = kMaxDetailMultiple * kTicksPerUnit;
         details.truncated = true;

@@ -27,9 +27,10 @@ struct ShownTime {
 // Needs k > 0 and p > 0.
 ShownTime TimeToMultiply(double multiple, double ratePercent);
 
-// The largest of 2, 2.1, 2.2, … not above n, counted in exact tenths (2,3 gives 23, not 22
-// as a binary 2.3 × 10 might). nullopt when n is below 2.
-std::optional<std::int64_t> LargestTenthMultiple(Currency n);
+// The largest of 2, 2.1, 2.2, … not above n, in tenths. n is a reading of four decimals, and
+// the tenths are counted on those decimals, so 2,3 gives 23, not 22 as a binary 2.3 × 10
+// might. nullopt when n is below 2.
+std::optional<std::int64_t> LargestTenthMultiple(double n);
 
 struct MultipleResult {
     MultipleError error = MultipleError::None;
@@ -38,7 +39,7 @@ struct MultipleResult {
     bool ok() const { return error == MultipleError::None; }
 };
 
-MultipleResult CapitalMultiple(double ratePercent, Currency n);
+MultipleResult CapitalMultiple(double ratePercent, double n);
 
 // The details list runs in halves from 2 up to n; every line is built when shown, but a
 // list view still keeps a little per line, so multiples above 100.000 are cut off there.
@@ -52,7 +53,7 @@ struct MultipleDetails {
     bool ok() const { return error == MultipleError::None; }
 };
 
-MultipleDetails CapitalMultipleDetails(double ratePercent, Currency n);
+MultipleDetails CapitalMultipleDetails(double ratePercent, double n);
 
 // The multiple of a details line: 2 + line / 2.
 double DetailMultiple(std::size_t line);

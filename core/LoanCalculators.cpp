@@ -88,7 +88,7 @@ struct Evaluation {
 // The annuity factor a(i) = (1 - (1 + i)^-n) / i written as n * phi(n L) * L / i with
 // L = ln(1 + i), so that neither tiny rates nor huge ones lose their digits.
 Evaluation PresentValue(double instalment, double rate, double months, PaymentTiming timing) {
-    const Wide t = timing == PaymentTiming::BeginningOfMonth ? 1.0L : 0.0L;
+    const Wide t = timing == PaymentTiming::Beginning ? 1.0L : 0.0L;
     const Wide i = rate;
     const Wide n = months;
     const Wide r = instalment;
@@ -166,7 +166,7 @@ LoanRateResult FindLoanRate(const LoanRateInputs& in, const RateSearchSettings& 
         return result;
     }
     // From here K > 0, R > 0 and K < R n < 2 K (so 0 < n < 400).
-    const bool beginning = in.timing == PaymentTiming::BeginningOfMonth;
+    const bool beginning = in.timing == PaymentTiming::Beginning;
 
     // Bracket [lo, hi]: at i = 0 the instalments are worth R n > K. Above, the present value
     // is below R / i (end) or R (1 + i) / i (beginning), so these bounds are worth less than K.
@@ -250,7 +250,9 @@ LoanOfferResult ComputeLoanOffer(const LoanOfferInputs& in) {
     const double gross = in.amount / (1.0 - in.feePercent / 100.0);
     const double yearly = in.annualRatePercent > 0.0 ? in.annualRatePercent / 100.0 : 0.0;
     const double monthly = MonthlyPayment(gross, yearly / 12.0, in.months);
-    const double total = monthly * in.months;
+    // Without interest the instalments add up to the gross loan itself; G / N × N could miss
+    // it by a rounding bit and show a "-0,00 €" of interest.
+    const double total = yearly > 0.0 ? monthly * in.months : gross;
 
     result.grossLoan = gross;
     result.fee = gross - in.amount;

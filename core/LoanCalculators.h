@@ -3,6 +3,8 @@
 // of a loan, and one offer of the loan comparison. Inputs are the values the screens read
 // (currency readings widened to doubles); results carry their own status, never exceptions.
 
+#include "core/PaymentTiming.h"
+
 namespace zolt {
 
 // ---- Loan term -----------------------------------------------------------------------------
@@ -31,8 +33,6 @@ LoanTermResult ComputeLoanTerm(const LoanTermInputs& in);
 
 // ---- Loan interest rate -----------------------------------------------------------------------
 
-enum class PaymentTiming { EndOfMonth, BeginningOfMonth };
-
 enum class LoanRateStatus {
     Ok,
     InstalmentBelowHalfPercent,  // R < K / 200
@@ -46,7 +46,7 @@ struct LoanRateInputs {
     double amount = 0;      // K
     double instalment = 0;  // R
     double months = 0;      // n, may carry decimals
-    PaymentTiming timing = PaymentTiming::EndOfMonth;
+    PaymentTiming timing = PaymentTiming::End;  // of each month
 };
 
 struct RateSearchSettings {

@@ -251,11 +251,12 @@ std::string RenderMask(double value, std::string_view mask, const RegionalSettin
     while (static_cast<int>(fractionPart.size()) > shape.minDecimals && !fractionPart.empty() &&
            fractionPart.back() == '0')
         fractionPart.pop_back();
-    const bool isZero = integerPart.empty() && fractionPart.find_first_not_of('0') == std::string::npos;
     if (static_cast<int>(integerPart.size()) < shape.minIntegerDigits)
         integerPart.insert(0, static_cast<std::size_t>(shape.minIntegerDigits) - integerPart.size(), '0');
     std::string out;
-    if (value < 0 && !isZero) out.push_back('-');
+    // Every negative value shows its sign, also one that rounds to zero: -0,001 reads "-,00"
+    // beside a warning that the capital shrank, not a positive-looking ",00". -0.0 is zero.
+    if (value < 0) out.push_back('-');
     out += shape.prefix;
     out += shape.grouping ? Group(integerPart, region.thousandsSeparator) : integerPart;
     if (shape.hasPoint && (!fractionPart.empty() || shape.minDecimals > 0)) {

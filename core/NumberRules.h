@@ -58,7 +58,8 @@ CurrencyReading CurrencyNumber(std::string_view text, const RegionalSettings& re
 // "000", "##", ...), by "Currency"/"currency", by "@@@"/"@@@@" (right-aligned text),
 // "#,# \b\y\t\e\s", or the date/time masks "dd.mm.yyyy" and "hh:mm" (the value then is a
 // serial date: days since 30.12.1899, the fraction being the time of day).
-// Masks round halves away from zero. Non-finite values render as an empty text.
+// Masks round halves away from zero; a negative value keeps its "-" even when it rounds
+// to zero ("-0,00"), while -0.0 is zero and has none. Non-finite values render as an empty text.
 std::string FormatNumber(double value, std::string_view mask, const RegionalSettings& region = {});
 
 // A text right-aligned in a field of as many characters as the mask has "@" signs;

@@ -19,7 +19,9 @@ TargetSumResult ComputeTargetSum(const TargetSumInputs& in) {
         instalment = in.endSum * periodRate / growth;
         if (in.timing == PaymentTiming::Beginning) instalment /= 1 + periodRate;
     }
-    const double paidIn = instalment * in.paymentsPerYear * in.years;
+    // Without interest the instalments add up to the end sum itself; E / N × N could miss it
+    // by a rounding bit and show a "-0,00 €" of interest.
+    const double paidIn = periodRate == 0 ? in.endSum : instalment * in.paymentsPerYear * in.years;
     const double interest = in.endSum - paidIn;
     if (!std::isfinite(instalment) || !std::isfinite(paidIn) || !std::isfinite(interest)) {
         return {.error = TargetSumError::NotFinite};

@@ -2,9 +2,9 @@
 // Target-sum saving: the instalment that, paid m times a year for n years at a nominal
 // yearly rate credited with every payment, grows to a wished end sum.
 
-namespace zolt {
+#include "core/PaymentTiming.h"
 
-enum class PaymentTiming { Beginning, End };
+namespace zolt {
 
 struct TargetSumInputs {
     double endSum = 0;           // wished end sum E

@@ -7,38 +7,28 @@
 namespace zolt {
 namespace {
 
-struct PadCase {
-    const char* name;
-    std::string text;
-    std::size_t width;
-    std::string left;   // PadLeft result
-    std::string right;  // PadRight result
-};
+struct PadCase { const char* name; std::string text; std::size_t width; std::string left, right; };
 
 class PadTest : public ::testing::TestWithParam<PadCase> {};
 
 TEST_P(PadTest, PadsToWidthInCharacters) {
-    const PadCase& c = GetParam();
-    EXPECT_EQ(PadLeft(c.text, c.width), c.left);
-    EXPECT_EQ(PadRight(c.text, c.width), c.right);
+    EXPECT_EQ(PadLeft(GetParam().text, GetParam().width), GetParam().left);
+    EXPECT_EQ(PadRight(GetParam().text, GetParam().width), GetParam().right);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, PadTest,
-    ::testing::Values(
-        PadCase{"Ascii", "20,00", 8, "   20,00", "20,00   "},
-        // "€" is three bytes but one column: 10 characters padded to 13 need 3 blanks.
-        PadCase{"EuroCountsOnce", "1.000,00 \u20AC", 13, "   1.000,00 \u20AC", "1.000,00 \u20AC   "},
-        PadCase{"Umlaut", "J\u00E4hr", 6, "  J\u00E4hr", "J\u00E4hr  "},
-        PadCase{"ExactWidth", "12345", 5, "12345", "12345"},
-        PadCase{"WiderStaysWhole", "1.234.567,89 \u20AC", 13, "1.234.567,89 \u20AC", "1.234.567,89 \u20AC"},
-        PadCase{"EmptyText", "", 3, "   ", "   "},
-        PadCase{"ZeroWidth", "ab", 0, "ab", "ab"}),
-    [](const ::testing::TestParamInfo<PadCase>& row) { return std::string(row.param.name); });
+// "€" is three bytes but one column: 10 characters padded to 13 need 3 blanks.
+const PadCase kPadCases[] = {
+    {"Ascii", "20,00", 8, "   20,00", "20,00   "},
+    {"EuroCountsOnce", "1.000,00 \u20AC", 13, "   1.000,00 \u20AC", "1.000,00 \u20AC   "},
+    {"Umlaut", "J\u00E4hr", 6, "  J\u00E4hr", "J\u00E4hr  "},     {"ExactWidth", "12345", 5, "12345", "12345"},
+    {"WiderStaysWhole", "1.234.567,89 \u20AC", 13, "1.234.567,89 \u20AC", "1.234.567,89 \u20AC"},
+    {"EmptyText", "", 3, "   ", "   "},                             {"ZeroWidth", "ab", 0, "ab", "ab"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cells, PadTest, ::testing::ValuesIn(kPadCases),
+                         [](const ::testing::TestParamInfo<PadCase>& row) { return std::string(row.param.name); });
 
 TEST(Utf8LengthTest, CountsCharactersNotBytes) {
-    EXPECT_EQ(Utf8Length(""), 0U);
-    EXPECT_EQ(Utf8Length("abc"), 3U);
     EXPECT_EQ(Utf8Length("\u20AC"), 1U);           // three bytes
     EXPECT_EQ(Utf8Length("\u00E4\u00F6\u00FC"), 3U);  // two bytes each
     EXPECT_EQ(Utf8Length("\U0001F600x"), 2U);        // four-byte character
@@ -49,12 +39,6 @@ TEST(TextRowTest, ConcatenatesCellsWithoutSeparators) {
         TextRow().Cell("01").Right("1,5", 5).Left("ab", 4).Cell("|").Right("\u20AC", 3).Text();
     EXPECT_EQ(row, "01  1,5ab  |  \u20AC");
     EXPECT_EQ(Utf8Length(row), 2U + 5U + 4U + 1U + 3U);
-}
-
-TEST(TextRowTest, OverwideCellPushesLaterColumnsRight) {
-    // The second cell does not fit; it is kept whole and the third column follows it directly.
-    const std::string row = TextRow().Right("12345678", 4).Right("x", 3).Text();
-    EXPECT_EQ(row, "12345678  x");
 }
 
 }  // namespace

@@ -43,9 +43,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
 QLineEdit* MakeTextField(QWidget* parent, const QString& name, const QString& text, TwipsRect at);
 // A field the program writes a result into; the user can select and copy, not edit.
 QLineEdit* MakeOutputField(QWidget* parent, const QString& name, TwipsRect at);
-// An editable drop-down box with the rates 0,1 … 15,0 (mask "#0.0"), showing initialText.
+// An editable drop-down box with the rates 0,1, 0,2 … upTo (mask "#0.0"), showing initialText.
 // Typed text is kept as typed: no completion, no new items on Enter.
-QComboBox* MakeRateBox(QWidget* parent, const QString& name, const QString& initialText, TwipsRect at);
+QComboBox* MakeRateBox(QWidget* parent, const QString& name, const QString& initialText, TwipsRect at,
+                       double upTo = 15.0);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption, TwipsRect at);
 // A horizontal separator line.
@@ -60,5 +61,10 @@ RowList MakeRowList(QWidget* parent, const QString& name, RowListModel::RowText 
 
 // Bold 12-point serif of the result fields.
 QFont ResultFont();
+
+// Sets the keyboard focus order of a screen to its reading order: depth first through the
+// frames, siblings by their top and then their left edge, where controls whose tops differ by
+// less than half the height of either count as one row. Call once all controls are placed.
+void OrderTabsByReading(QWidget* screen);
 
 }  // namespace zolt

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
@@ -28,48 +30,30 @@ QString FieldText(const QWidget* field) {
     return {};
 }
 
-std::optional<std::vector<double>> ReadLocaleFields(std::initializer_list<const QWidget*> fields,
-                                                    const RegionalSettings& region) {
+bool ReadFieldsOrRefuse(const Refusal& refusal, std::span<const QWidget* const> fields, std::span<double> values,
+                        NumberReading reading) {
     std::vector<std::string> texts;
     texts.reserve(fields.size());
     for (const QWidget* field : fields) {
         texts.push_back(ToStd(FieldText(field)));
-        if (!IsNumericText(texts.back(), region)) return std::nullopt;
-    }
-    std::vector<double> values;
-    values.reserve(texts.size());
-    for (const auto& text : texts) values.push_back(LocaleNumber(text, region));
-    return values;
-}
-
-std::optional<std::vector<double>> ReadCurrencyFields(std::initializer_list<const QWidget*> fields, bool* overflow,
-                                                      const RegionalSettings& region) {
-    if (overflow) *overflow = false;
-    std::vector<std::string> texts;
-    texts.reserve(fields.size());
-    for (const QWidget* field : fields) {
-        texts.push_back(ToStd(FieldText(field)));
-        if (!IsNumericText(texts.back(), region)) return std::nullopt;
-    }
-    std::vector<double> values;
-    values.reserve(texts.size());
-    for (const auto& text : texts) {
-        const CurrencyReading reading = CurrencyNumber(text, region);
-        if (!reading.ok()) {
-            if (overflow) *overflow = reading.error == CurrencyError::Overflow;
-            return std::nullopt;
+        if (!IsNumericText(texts.back())) {
+            ShowInputError(refusal.screen, refusal.notNumeric, refusal.title);
+            return false;
         }
-        values.push_back(reading.Amount());
     }
-    return values;
-}
-
-std::optional<std::vector<double>> ReadOrRefuse(const Refusal& refusal, std::initializer_list<const QWidget*> fields,
-                                                NumberReading reading) {
-    bool overflow = false;
-    auto values = reading == NumberReading::Currency ? ReadCurrencyFields(fields, &overflow) : ReadLocaleFields(fields);
-    if (!values) ShowInputError(refusal.screen, overflow ? NumberTooLargeText() : refusal.notNumeric, refusal.title);
-    return values;
+    for (std::size_t i = 0; i < texts.size() && i < values.size(); ++i) {
+        if (reading == NumberReading::Locale) {
+            values[i] = LocaleNumber(texts[i]);
+            continue;
+        }
+        const CurrencyReading currency = CurrencyNumber(texts[i]);
+        if (!currency.ok()) {
+            ShowInputError(refusal.screen, NumberTooLargeText(), refusal.title);
+            return false;
+        }
+        values[i] = currency.Amount();
+    }
+    return true;
 }
 
 void SetFieldText(QWidget* field, const QString& text) {

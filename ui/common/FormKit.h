@@ -3,10 +3,11 @@
 // write formatted outputs. One place, so the screens only say which field and which mask.
 
 #include <QString>
-#include <initializer_list>
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "core/NumberRules.h"
 
@@ -24,17 +25,6 @@ void FillRateBox(QComboBox* box, double from, double to, double step, std::strin
 
 // The text of a field, whether a line edit, a combo box or a label.
 QString FieldText(const QWidget* field);
-
-// IsNumericText over every field first; nullopt when any fails (nothing is read then).
-// Otherwise every field read with LocaleNumber, in the order given.
-std::optional<std::vector<double>> ReadLocaleFields(std::initializer_list<const QWidget*> fields,
-                                                    const RegionalSettings& region = {});
-
-// As ReadLocaleFields, but read with CurrencyNumber and widened to doubles. A field beyond
-// the currency range also gives nullopt, with overflow set when the caller asks for it.
-std::optional<std::vector<double>> ReadCurrencyFields(std::initializer_list<const QWidget*> fields,
-                                                      bool* overflow = nullptr,
-                                                      const RegionalSettings& region = {});
 
 // Writes FormatNumber(value, mask) into a line edit or label.
 void WriteNumber(QWidget* field, double value, std::string_view mask, const RegionalSettings& region = {});
@@ -60,10 +50,22 @@ struct Refusal {
 };
 enum class NumberReading { Currency, Locale };
 
-// The numbers of the fields, in the order given; or, when one field cannot be read, the
-// screen's refusal shown (NumberTooLargeText for an entry beyond the currency range) and
-// nullopt. The one way a handler reads its entries: read, compute, write.
-std::optional<std::vector<double>> ReadOrRefuse(const Refusal& refusal, std::initializer_list<const QWidget*> fields,
-                                                NumberReading reading = NumberReading::Currency);
+// IsNumericText over every field first, then every field read (Currency: CurrencyNumber
+// widened to a double; Locale: LocaleNumber) into values, in the order given. False, with the
+// screen's refusal shown, when a field cannot be read (NumberTooLargeText for an entry beyond
+// the currency range); the values are of no use then.
+bool ReadFieldsOrRefuse(const Refusal& refusal, std::span<const QWidget* const> fields, std::span<double> values,
+                        NumberReading reading);
+
+// The numbers of the fields, in the order given, or nullopt after the refusal was shown. The one
+// way a handler reads its entries: read, compute, write.
+//   if (const auto values = ReadOrRefuse({this, kTitle}, {Text1_, Text2_})) { auto [a, b] = *values; ... }
+template <std::size_t N>
+std::optional<std::array<double, N>> ReadOrRefuse(const Refusal& refusal, const QWidget* const (&fields)[N],
+                                                  NumberReading reading = NumberReading::Currency) {
+    std::array<double, N> values{};
+    if (!ReadFieldsOrRefuse(refusal, fields, values, reading)) return std::nullopt;
+    return values;
+}
 
 }  // namespace zolt

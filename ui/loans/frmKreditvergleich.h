@@ -5,25 +5,20 @@
 #include <array>
 
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 namespace zolt {
-class ScreenSlots;
 
 class frmKreditvergleich : public QWidget {
     Q_OBJECT
 public:
-    explicit frmKreditvergleich(ScreenSlots& screens, QWidget* parent = nullptr);
+    explicit frmKreditvergleich(QWidget* parent = nullptr);
 
 private:
-    // One offer column: its frame, its button and its nine fields in row order.
+    // One offer column: its four inputs and five outputs in row order.
     struct Offer {
-        QGroupBox* frame = nullptr;
-        QPushButton* button = nullptr;
-        QLabel* outputCaption = nullptr;
         QLineEdit* amount = nullptr;
         QLineEdit* term = nullptr;
         QLineEdit* rate = nullptr;
@@ -35,24 +30,16 @@ private:
         QLineEdit* instalment = nullptr;
     };
 
-    void Form_Load();
-    void BuildOffer(Offer& offer, int index, int left);
-    void CalculateOffer(Offer& offer);
-    void Befehl1_Click();
-    void Befehl3_Click();
-    void Befehl4_Click();
-    void Befehl5_Click();
-    void Befehl6_Click();
-    void Befehl2_Click();
+    QPushButton* BuildOffer(int index);  // the offer's button
+    void CalculateOffer(const Offer& offer);
+    void Befehl5_Click();  // "Info"
+    void Befehl6_Click();  // "OK" of the info panel
+    void Befehl2_Click();  // "<<"
 
-    ScreenSlots& screens_;
-    QGroupBox* Rahmen1_ = nullptr;
-    QPushButton* Befehl5_ = nullptr;
     std::array<Offer, 3> offers_{};
     QPushButton* Befehl2_ = nullptr;
-    QGroupBox* Rahmen5_ = nullptr;
+    QGroupBox* Rahmen5_ = nullptr;  // info panel
     QListWidget* Liste1_ = nullptr;
-    QPushButton* Befehl6_ = nullptr;
 };
 
 }  // namespace zolt

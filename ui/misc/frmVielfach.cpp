@@ -13,14 +13,12 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
-#include "ui/common/ScreenSlots.h"
 #include "ui/misc/TabStopDelegate.h"
 
 namespace zolt {
 
 namespace {
 const QString kTitle = QStringLiteral("Kapital-Vervielfachung Fehlernachricht");
-const QString kNotNumeric = QStringLiteral("Eingegebene Daten sind nicht numerisch.");
 const QString kRateNotPositive = QStringLiteral(
     "Bei einem Zinssatz von 0 % oder darunter vervielfacht sich ein Kapital nie. "
     "Bitte einen Zinssatz größer als 0 wählen.");
@@ -28,122 +26,87 @@ static_assert(kMaxDetailMultiple == 100'000, "the message names the limit");
 const QString kDetailsCut = QStringLiteral(
     "Die Detailliste reicht höchstens bis zur 100.000-fachen Vervielfachung; größere Vielfache werden "
     "nicht aufgeführt.");
-
 }  // namespace
 
-frmVielfach::frmVielfach(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
+frmVielfach::frmVielfach(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmVielfach"));
     setWindowTitle(QStringLiteral("Vervielfachung eines Kapitals"));
     setFont(DialogFont());
-    BuildControls();
-    Form_Load();
-}
-
-void frmVielfach::BuildControls() {
     SetClientTwips(this, 8040, 5040);
 
-    Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabe"), {120, 120, 3480, 1800});
-    Bezeichnung2 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Zinsatz            (in %)"),
-                             {120, 420, 1920, 255});
-    Kombi1 = MakeRateBox(Rahmen1, QStringLiteral("Kombi1"), QStringLiteral("0,1"), {2160, 360, 1200, 315});
-    Bezeichnung4 =
-        MakeLabel(Rahmen1, QStringLiteral("Bezeichnung4"), QStringLiteral("Gewünschte"), {120, 960, 1920, 255});
-    Bezeichnung1 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Ver n-Fachung       n="),
-                             {120, 1200, 1920, 255});
-    Text1 = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {2160, 1140, 1200, 315});
+    QGroupBox* Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Eingabe"), {120, 120, 3480, 1800});
+    MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QStringLiteral("Zinsatz            (in %)"), {120, 420, 1920, 255});
+    // This box runs further than the other rate boxes: 0,1 … 25,0.
+    Kombi1_ = MakeRateBox(Rahmen1, QStringLiteral("Kombi1"), QStringLiteral("0,1"), {2160, 360, 1200, 315}, 25.0);
+    MakeLabel(Rahmen1, QStringLiteral("Bezeichnung4"), QStringLiteral("Gewünschte"), {120, 960, 1920, 255});
+    MakeLabel(Rahmen1, QStringLiteral("Bezeichnung1"), QStringLiteral("Ver n-Fachung       n="), {120, 1200, 1920, 255});
+    Text1_ = MakeTextField(Rahmen1, QStringLiteral("Text1"), QString(), {2160, 1140, 1200, 315});
 
-    Rahmen3 = MakeFrame(this, QStringLiteral("Rahmen3"), QStringLiteral("Ausgabe"), {3720, 120, 4200, 1800});
-    Bezeichnung5 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung5"),
-                             QStringLiteral("Die gewünschte Vervielfachung tritt ein nach"), {120, 300, 3960, 255});
-    Text2 = MakeOutputField(Rahmen3, QStringLiteral("Text2"), {360, 720, 1200, 315});
-    Text2->setAlignment(Qt::AlignRight);
-    Bezeichnung6 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Jahren"), {1680, 750, 1200, 255});
-    Text3 = MakeOutputField(Rahmen3, QStringLiteral("Text3"), {360, 1200, 1200, 315});
-    Text3->setAlignment(Qt::AlignRight);
-    Bezeichnung7 =
-        MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Monaten"), {1680, 1230, 1200, 255});
+    QGroupBox* Rahmen3 = MakeFrame(this, QStringLiteral("Rahmen3"), QStringLiteral("Ausgabe"), {3720, 120, 4200, 1800});
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung5"), QStringLiteral("Die gewünschte Vervielfachung tritt ein nach"),
+              {120, 300, 3960, 255});
+    Text2_ = MakeOutputField(Rahmen3, QStringLiteral("Text2"), {360, 720, 1200, 315});
+    Text2_->setAlignment(Qt::AlignRight);
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Jahren"), {1680, 750, 1200, 255});
+    Text3_ = MakeOutputField(Rahmen3, QStringLiteral("Text3"), {360, 1200, 1200, 315});
+    Text3_->setAlignment(Qt::AlignRight);
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Monaten"), {1680, 1230, 1200, 255});
 
-    Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Details"), {1920, 2040, 6000, 2160});
-    Bezeichnung3 = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung3"),
-                             QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), {120, 270, 5760, 255});
-    Bezeichnung3->setVisible(false);
+    QPushButton* Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnen"), {120, 2160, 1680, 495});
+    QPushButton* Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Details"), {120, 2880, 1680, 495});
+    QPushButton* Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Zurück"), {120, 3600, 1680, 495});
+
+    QGroupBox* Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Details"), {1920, 2040, 6000, 2160});
+    Bezeichnung3_ = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung3"),
+                              QStringLiteral("Vervielfachung (n)  nach   Jahren  +  Monaten"), {120, 270, 5760, 255});
+    Bezeichnung3_->setVisible(false);
     const RowList list = MakeRowList(
         Rahmen2, QStringLiteral("Liste1"),
         [this](int row) { return ToQ(DetailLine(details_, static_cast<std::size_t>(row))); }, {120, 540, 5760, 1500});
-    Liste1 = list.view;
     detailsModel_ = list.model;
-    Liste1->setItemDelegate(new TabStopDelegate(8, Liste1));
+    list.view->setItemDelegate(new TabStopDelegate(8, list.view));
 
-    Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnen"), {120, 2160, 1680, 495});
-    Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Details"), {120, 2880, 1680, 495});
-    Befehl1 = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Zurück"), {120, 3600, 1680, 495});
+    QGroupBox* Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Hinweis"), {120, 4320, 7800, 600});
+    MakeLabel(Rahmen4, QStringLiteral("Bezeichnung8"),
+              QStringLiteral("Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."),
+              {120, 270, 7560, 255});
 
-    Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Hinweis"), {120, 4320, 7800, 600});
-    Bezeichnung8 =
-        MakeLabel(Rahmen4, QStringLiteral("Bezeichnung8"),
-                  QStringLiteral("Die Zeitdauer für die Vervielfachung ist unabhängig vom eingesetzten Kapital."),
-                  {120, 270, 7560, 255});
-
-    connect(Befehl3, &QPushButton::clicked, this, [this] { Befehl3_Click(); });
-    connect(Befehl2, &QPushButton::clicked, this, [this] { Befehl2_Click(); });
-    connect(Befehl1, &QPushButton::clicked, this, [this] { Befehl1_Click(); });
-}
-
-void frmVielfach::Form_Load() {
+    connect(Befehl3, &QPushButton::clicked, this, &frmVielfach::Befehl3_Click);
+    connect(Befehl2, &QPushButton::clicked, this, &frmVielfach::Befehl2_Click);
+    connect(Befehl1, &QPushButton::clicked, this, &frmVielfach::Befehl1_Click);
+    OrderTabsByReading(this);
     CenterOnDesktop(this);
-    // This box runs further than the other rate boxes: 0,1 … 25,0 (a counter that starts at
-    // 0,1 and runs while it is at most 25,1 passes 25,1 by a rounding error after 25,0).
-    Kombi1->clear();
-    FillRateBox(Kombi1, 0.1, 25.0, 0.1);
-    Kombi1->setEditText(QStringLiteral("0,1"));
-    // The list box's height of 1500 twips.
-    PlaceTwips(Liste1, 120, 540, 5760, 1500);
-}
-
-std::optional<frmVielfach::Inputs> frmVielfach::ReadInputs() {
-    // Read as exact fixed-point values: the multiple's tenths are counted on them.
-    // The rate box takes any typed text, so it is checked like the multiple.
-    const std::string rateText = ToStd(Kombi1->currentText());
-    const std::string multipleText = ToStd(Text1->text());
-    if (!IsNumericText(multipleText) || !IsNumericText(rateText)) {
-        ShowInputError(this, kNotNumeric, kTitle);
-        return std::nullopt;
-    }
-    const CurrencyReading rate = CurrencyNumber(rateText);
-    const CurrencyReading multiple = CurrencyNumber(multipleText);
-    if (!rate.ok() || !multiple.ok()) {
-        ShowInputError(this, NumberTooLargeText(), kTitle);
-        return std::nullopt;
-    }
-    return Inputs{rate.Amount(), multiple.value};
 }
 
 void frmVielfach::Befehl3_Click() {
-    const auto in = ReadInputs();
-    if (!in) return;
-    const MultipleResult result = CapitalMultiple(in->ratePercent, in->multiple);
+    // The rate box takes any typed text, so it is checked like the multiple.
+    const auto values = ReadOrRefuse({this, kTitle}, {Kombi1_, Text1_});
+    if (!values) return;
+    const auto [ratePercent, multiple] = *values;
+    const MultipleResult result = CapitalMultiple(ratePercent, multiple);
     if (!result.ok()) {
         ShowRefusal(result.error);
         return;
     }
     ShowDetails({});
     if (!result.multiple) return;  // below 2: the results stay as they were
-    WriteNumber(Text2, result.time.years, "########00");
-    WriteNumber(Text3, result.time.months, "##00");
+    WriteNumber(Text2_, result.time.years, "########00");
+    WriteNumber(Text3_, result.time.months, "##00");
 }
 
 void frmVielfach::Befehl2_Click() {
-    const auto in = ReadInputs();
-    if (!in) return;
-    MultipleDetails details = CapitalMultipleDetails(in->ratePercent, in->multiple);
+    const auto values = ReadOrRefuse({this, kTitle}, {Kombi1_, Text1_});
+    if (!values) return;
+    const auto [ratePercent, multiple] = *values;
+    MultipleDetails details = CapitalMultipleDetails(ratePercent, multiple);
     if (!details.ok()) {
         ShowRefusal(details.error);
         return;
     }
-    Bezeichnung3->setVisible(true);
+    Bezeichnung3_->setVisible(true);
     const bool cut = details.truncated;
     ShowDetails(std::move(details));
-    if (cut) ShowInputError(this, kDetailsCut, kTitle);
+    if (cut) ShowNote(this, kDetailsCut, kTitle);
 }
 
 void frmVielfach::ShowRefusal(MultipleError error) {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "core/SavingsBonds.h"
 
@@ -15,52 +16,43 @@ class QPushButton;
 class QRadioButton;
 
 namespace zolt {
-class ScreenSlots;
 
 class frmBuschatz : public QWidget {
     Q_OBJECT
 public:
-    explicit frmBuschatz(ScreenSlots& screens, QWidget* parent = nullptr);
+    explicit frmBuschatz(QWidget* parent = nullptr);
 
 private:
-    void Form_Load();
     void Option1_Click();
     void Option2_Click();
-    void Befehl1_Click();
-    void Befehl2_Click();
-    void Befehl3_Click();
-    void Befehl4_Click();
-    void Befehl5_Click();
+    void Befehl1_Click();  // "Berechnen"
+    void Befehl3_Click();  // "Details"
+    void Befehl5_Click();  // "zurück" of type A
+    void Befehl4_Click();  // "zurück" of type B
+    void Befehl2_Click();  // "Beenden"
 
-    void Calculate();
+    void ShowType(BondType type);
     BondType SelectedType() const;
+    // The amount and the rates of the selected type; nullopt after the refusal was shown.
+    std::optional<SavingsBondInputs> ReadInputs();
     void WriteResult(const SavingsBondResult& result);
 
-    ScreenSlots& screens_;
-
-    QGroupBox* Rahmen1 = nullptr;  // data entry
-    QLineEdit* Text1 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    std::array<QLabel*, kMaxBondYears> yearLabels_{};  // Bezeichnung3 … Bezeichnung9
+    QGroupBox* Rahmen1_ = nullptr;  // data entry
+    QLineEdit* Text1_ = nullptr;    // invested amount
+    QRadioButton* Option1_ = nullptr;
+    QRadioButton* Option2_ = nullptr;
     std::array<QComboBox*, kMaxBondYears> rateBoxes_{};  // Kombi1 … Kombi7
+    QLabel* Bezeichnung9_ = nullptr;                      // "7. Jahr"
+    QLineEdit* Text2_ = nullptr;                          // end amount
+    QLineEdit* Text3_ = nullptr;                          // interest
+    QLabel* Bezeichnung14_ = nullptr;                     // note on the type
+    QPushButton* Befehl3_ = nullptr;                      // "Details"
 
-    QLineEdit* Text2 = nullptr;  // end amount
-    QLineEdit* Text3 = nullptr;  // interest
-    QLabel* Bezeichnung14 = nullptr;  // note on the type
-
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-
-    QGroupBox* Rahmen5 = nullptr;  // details of type A
-    std::array<QLineEdit*, 6> typeAInterest_{};  // Text18 … Text23
-    QPushButton* Befehl5 = nullptr;
-
-    QGroupBox* Rahmen4 = nullptr;  // details of type B
+    QGroupBox* Rahmen5_ = nullptr;                            // details of type A
+    std::array<QLineEdit*, 6> typeAInterest_{};               // Text18 … Text23
+    QGroupBox* Rahmen4_ = nullptr;                            // details of type B
     std::array<QLineEdit*, kMaxBondYears> typeBBase_{};      // Text4 … Text10
     std::array<QLineEdit*, kMaxBondYears> typeBInterest_{};  // Text11 … Text17
-    QPushButton* Befehl4 = nullptr;
 };
 
 }  // namespace zolt

@@ -11,63 +11,39 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
 
 namespace zolt {
 class RowListModel;
-class ScreenSlots;
 
 class frmExtra : public QWidget {
     Q_OBJECT
 public:
-    explicit frmExtra(ScreenSlots& screens, QWidget* parent = nullptr);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    explicit frmExtra(QWidget* parent = nullptr);
 
 private:
-    void Form_Load();
-    void Befehl1_Click();
-    void Befehl2_Click();
-    void Befehl3_Click();
+    void Befehl1_Click();  // "Berechnen"
+    void Befehl3_Click();  // "Details"
     void Liste1_Click();
-    void Kombi1_GotFocus();
-    void KombiStep_GotFocus();  // Kombi2 … Kombi4
-    void Text4_MouseMove();
-    void Text6_MouseMove();
-    void TextStep_MouseMove();  // Text7 … Text9
-    void Rahmen1_MouseMove();
+    void Befehl2_Click();  // "Beenden"
 
-    // Reads and checks every field; a message box and nullopt when one is refused.
+    // The inputs of a calculation; nullopt after the refusal was shown.
     std::optional<RisingRateInputs> ReadInputs();
     void ShowResult(RisingRateResult&& result);
-    void AddEndLine();
     QString RowText(int row) const;
 
-    ScreenSlots& screens_;
-
-    QGroupBox* Rahmen1 = nullptr;
-    QLineEdit* Text1 = nullptr;  // amount
-    QLineEdit* Text4 = nullptr;  // interest payments per year
-    QComboBox* Kombi5 = nullptr;  // base rate
-    QLineEdit* Text5 = nullptr;  // term in years
+    QLineEdit* Text1_ = nullptr;                        // amount
+    QLineEdit* Text4_ = nullptr;                        // interest payments per year
+    QComboBox* Kombi5_ = nullptr;                       // base rate
+    QLineEdit* Text5_ = nullptr;                        // term in years
     std::array<QLineEdit*, kRateSteps> thresholds_{};  // Text6 … Text9
     std::array<QComboBox*, kRateSteps> stepRates_{};   // Kombi1 … Kombi4
-
-    QLineEdit* Text2 = nullptr;  // end amount
-    QLineEdit* Text3 = nullptr;  // interest
-    QLabel* Bezeichnung14 = nullptr;  // hint line
-
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-
-    QGroupBox* Rahmen4 = nullptr;  // details
-    QListView* Liste1 = nullptr;
-    RowListModel* rows_ = nullptr;
+    QLineEdit* Text2_ = nullptr;                        // end amount
+    QLineEdit* Text3_ = nullptr;                        // interest
+    QPushButton* Befehl3_ = nullptr;                    // "Details"
+    QGroupBox* Rahmen4_ = nullptr;                      // details
+    RowListModel* rows_ = nullptr;                      // Liste1
 
     // What Liste1 shows: the years of the last calculation, then the end lines.
     std::vector<RisingRateYear> years_;
