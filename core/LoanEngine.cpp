@@ -84,6 +84,11 @@ LoanResult<LoanPlan> BuildAmortizationPlan(const LoanPlanInputs& in) {
     // A fractional n ends the plan at its last whole month.
     plan.monthCount = months >= 1.0 ? static_cast<std::size_t>(std::floor(months)) : std::size_t{0};
     plan.cells.reserve(plan.monthCount * LoanPlan::kColumns);
+    // The annuity of a whole number of months repays the loan exactly with its last payment;
+    // what the doubles leave then (up to 1e-5 of the amount over a long plan at a high rate)
+    // is noise that would show as "-0,00 €".
+    const bool repaysExactly =
+        months == std::floor(months) && in.payment == MonthlyPayment(in.loanAmount, monthlyRate, months);
     double balance = in.loanAmount;
     double totalInterest = 0.0;
     for (std::size_t k = 1; k <= plan.monthCount; ++k) {
@@ -94,6 +99,7 @@ LoanResult<LoanPlan> BuildAmortizationPlan(const LoanPlanInputs& in) {
         balance = balance - in.payment + interest;
         totalInterest += interest;
         if (!std::isfinite(balance)) return {LoanError::NotFinite, {}};
+        if (k == plan.monthCount && repaysExactly) balance = 0.0;
         plan.cells.insert(plan.cells.end(), {interest, in.payment - interest, balance, totalInterest});
     }
     return result;
