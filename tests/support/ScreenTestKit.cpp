@@ -14,11 +14,7 @@ BoxRecorder::BoxRecorder() {
     SetPrintPreviewer([](QPrinter&, const std::function<void(QPrinter*)>&) {});
 }
 
-BoxRecorder::~BoxRecorder() {
-    SetBoxInterceptor({});
-    SetSaveNameChooser({});
-    SetPrintPreviewer({});
-}
+BoxRecorder::~BoxRecorder() { SetBoxInterceptor({}), SetSaveNameChooser({}), SetPrintPreviewer({}); }
 
 void TypeInto(QWidget* field, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(field)) {
