@@ -44,16 +44,18 @@ double Leading(const QLineEdit* field) { return LeadingNumber(ToStd(field->text(
 
 QString Money(double amount) { return ToQ(FormatNumber(amount, "Currency")); }
 
-// The plan's chart, by the columns of the plan as a file has them: the month, the month's
-// interest and principal (stacked: together the instalment), the debt left.
+// The plan's chart: the debt left as a line over the month's interest and principal stacked
+// (together the instalment). The plan as a file has it starts with the month's column.
+constexpr int kMonthColumn = 0;
+constexpr int PlanColumn(LoanPlan::Column column) { return 1 + column; }
 const ChartSpec kPlanChart{QStringLiteral("Tilgungsplan"),
                            QStringLiteral("Monat"),
                            QStringLiteral("Restschuld in \u20AC"),
                            QStringLiteral("Zinsen und Tilgung je Monat in \u20AC"),
-                           0,
-                           {{QStringLiteral("Restschuld"), ChartSeries::Kind::Line, 3},
-                            {QStringLiteral("Zinsen"), ChartSeries::Kind::Stacked, 1},
-                            {QStringLiteral("Tilgung"), ChartSeries::Kind::Stacked, 2}},
+                           kMonthColumn,
+                           {{QStringLiteral("Restschuld"), ChartSeries::Kind::Line, PlanColumn(LoanPlan::kBalance)},
+                            {QStringLiteral("Zinsen"), ChartSeries::Kind::Stacked, PlanColumn(LoanPlan::kInterest)},
+                            {QStringLiteral("Tilgung"), ChartSeries::Kind::Stacked, PlanColumn(LoanPlan::kPrincipal)}},
                            std::nullopt,
                            {}};
 
@@ -446,7 +448,7 @@ void LoanSheet::ShowAmortizationPlan() {
                                  std::move(values), grdPayments_->Region());
     page.periodHeader = QStringLiteral("Monat");
     page.head = {QStringLiteral("Tilgungsplan"),
-                 loanLines_ + QStringList{QStringLiteral("Laufzeit: ") + frmLZAmort_->text(),
+                 loanLines_ + QStringList{QStringLiteral("Laufzeit: ") + ToQ(FormatGeneral(plan_->months)) + QStringLiteral(" Monate"),
                                           QStringLiteral("Zinssatz: ") + ToQ(FormatGeneral(plan_->annualRate)) +
                                               QStringLiteral(" %"),
                                           QStringLiteral("Rate: ") + Money(plan_->payment)}};
