@@ -4,14 +4,17 @@
 #include <QLineEdit>
 
 #include "ui/common/FormKit.h"
+#include "ui/common/TableExport.h"
 
 namespace zolt::testing {
 
 BoxRecorder::BoxRecorder() {
     SetBoxInterceptor([this](const ShownBox& box) { boxes_.push_back(box); });
+    SetSaveNameChooser([](QWidget*, const QString&, const QString&, const QString&) { return QString(); });
+    SetPrintPreviewer([](QPrinter&, const std::function<void(QPrinter*)>&) {});
 }
 
-BoxRecorder::~BoxRecorder() { SetBoxInterceptor({}); }
+BoxRecorder::~BoxRecorder() { SetBoxInterceptor({}), SetSaveNameChooser({}), SetPrintPreviewer({}); }
 
 void TypeInto(QWidget* field, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(field)) {

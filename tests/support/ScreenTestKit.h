@@ -16,7 +16,8 @@
 
 namespace zolt::testing {
 
-// While alive, every ShowInputError/ShowNote is recorded here instead of opening a modal box.
+// While alive, every ShowInputError/ShowNote is recorded here instead of opening a modal box,
+// and the file dialog and print preview of a table's export are cancelled without showing.
 class BoxRecorder {
 public:
     BoxRecorder();

@@ -30,6 +30,22 @@ int RoundTwips(double twips) { return std::max(0, static_cast<int>(std::nearbyin
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
+// A page as a table: the label column (its value labelOf(row), rows counted from 1), then
+// one column of amounts per header, read from values.
+ExportTable PageTable(const PageHead& head, const QString& screenTitle, ExportColumn label,
+                      std::function<double(int row)> labelOf, const QStringList& headers, NumberMatrix values) {
+    ExportTable table{head.title, screenTitle, head.inputs, {}, values.rows, {}, {}};
+    table.columns.reserve(static_cast<std::size_t>(headers.size()) + 1);
+    table.columns.push_back(std::move(label));
+    for (const QString& header : headers) table.columns.push_back({header, ExportKind::Amount, 2});
+    table.cell = [labelOf = std::move(labelOf), values = std::move(values)](qsizetype row, int col) -> ExportCell {
+        if (col == 0) return labelOf(static_cast<int>(row) + 1);
+        return (*values.values)[values.offset + static_cast<std::size_t>(row) * values.stride +
+                                static_cast<std::size_t>(col - 1)];
+    };
+    return table;
+}
+
 }  // namespace
 
 TablePage MakeTablePage(int rateCount, int termCount, std::function<double(int row)> rateOf,
@@ -38,7 +54,8 @@ TablePage MakeTablePage(int rateCount, int termCount, std::function<double(int r
     TablePage page;
     page.rateCount = rateCount;
     page.termCount = termCount;
-    page.rateLabel = [rateOf = std::move(rateOf), region](int row) {
+    page.rateOf = std::move(rateOf);
+    page.rateLabel = [rateOf = page.rateOf, region](int row) {
         return ToQ(FormatNumber(rateOf(row), "0.0", region)) + QLatin1Char('%');
     };
     page.termLabel = [termOf = std::move(termOf), region](int col) { return ToQ(FormatGeneral(termOf(col), region)); };
@@ -51,7 +68,8 @@ PlanPage MakePlanPage(int periodCount, std::function<double(int row)> periodOf, 
                       NumberMatrix values, const RegionalSettings& region) {
     PlanPage page;
     page.periodCount = periodCount;
-    page.periodLabel = [periodOf = std::move(periodOf), region](int row) {
+    page.periodOf = std::move(periodOf);
+    page.periodLabel = [periodOf = page.periodOf, region](int row) {
         return ToQ(FormatGeneral(periodOf(row), region));
     };
     page.unitWord = std::move(unitWord);
@@ -62,6 +80,29 @@ PlanPage MakePlanPage(int periodCount, std::function<double(int row)> periodOf, 
 
 QString CopiedTermHeader(double term, bool years) {
     return ToQ(FormatGeneral(term)) + (years ? QStringLiteral(" Jahre") : QStringLiteral(" Monate"));
+}
+
+ExportTable ExportOf(const TablePage& page, const QString& screenTitle) {
+    QStringList terms;
+    terms.reserve(page.termCount);
+    for (int col = 1; col <= page.termCount; ++col) terms << page.termLabel(col) + QLatin1Char(' ') + page.unitWord;
+    return PageTable(page.head, screenTitle, {QStringLiteral("Zinssatz %"), ExportKind::Percent, 1}, page.rateOf, terms,
+                     page.values);
+}
+
+ExportTable ExportOf(const PlanPage& page, const QString& screenTitle) {
+    return PageTable(page.head, screenTitle, {page.periodHeader, ExportKind::Number, -1}, page.periodOf,
+                     page.headers, page.values);
+}
+
+QStringList RangeLines(const TablePage& page) {
+    const auto line = [](const QString& label, const QString& low, const QString& high, const QString& unit) {
+        return label + QStringLiteral(": ") + low + (high == low ? QString() : QStringLiteral(" \u2013 ") + high) +
+               QLatin1Char(' ') + unit;
+    };
+    const auto rate = [&page](int row) { return ToQ(FormatNumber(page.rateOf(row), "0.0")); };
+    return {line(QStringLiteral("Laufzeit"), page.termLabel(1), page.termLabel(page.termCount), page.unitWord),
+            line(QStringLiteral("Zinssatz"), rate(1), rate(page.rateCount), QStringLiteral("%"))};
 }
 
 RateTermGrid::RateTermGrid(SheetGrid& grid, QPixmap picture) : grid_(grid), picture_(std::move(picture)) {
@@ -144,6 +185,7 @@ void RateTermGrid::ShowTable(TablePage page) {
         grid_.SetNumbers(1, 1, table_.values);
     }
     grid_.SetHighLight(true);
+    if (exports_) exports_->SetAvailable(true);
 }
 
 void RateTermGrid::ShowPlan(PlanPage page) {
@@ -169,6 +211,7 @@ void RateTermGrid::ShowPlan(PlanPage page) {
         grid_.SetNumbers(1, 1, plan_.values);
     }
     grid_.Refresh();
+    if (exports_) exports_->SetAvailable(true);
 }
 
 bool RateTermGrid::CurrentTableCell(int& row, int& col) const {
@@ -209,6 +252,28 @@ QString RateTermGrid::SelectionText(const std::function<QString(int col)>& termH
 void RateTermGrid::CopySelection(const std::function<QString(int col)>& termHeader) const {
     const QString text = SelectionText(termHeader);
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+TableActions* RateTermGrid::AttachExports(const QString& errorTitle, const QString& screenTitle, QMenu* menu,
+                                          QAction* before, PlanChart planChart) {
+    exports_ = TableActions::Attach(
+        &grid_, errorTitle, [this, screenTitle] { return Exported(screenTitle); },
+        [this, planChart = std::move(planChart)]() -> std::optional<ChartSpec> {
+            if (shown_ != Shown::Plan) return std::nullopt;
+            return planChart(plan_);
+        });
+    exports_->AddMenuTwins(menu, before);
+    exports_->SetAvailable(shown_ != Shown::Nothing);
+    return exports_;
+}
+
+std::optional<ExportTable> RateTermGrid::Exported(const QString& screenTitle) const {
+    switch (shown_) {
+        case Shown::Nothing: break;
+        case Shown::Table: return ExportOf(table_, screenTitle);
+        case Shown::Plan: return ExportOf(plan_, screenTitle);
+    }
+    return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------------------

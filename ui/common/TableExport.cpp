@@ -406,18 +406,18 @@ TableActions* TableActions::Attach(QWidget* view, const QString& errorTitle, Tab
     return actions;
 }
 
-void TableActions::AddActions(QWidget* owner, bool menuTwins) {
+void TableActions::AddActions(QWidget* owner, bool menuTwins, QAction* before) {
     for (const ActionKind& kind : kActionKinds) {
         if (kind.chart && !chart_) continue;
         auto* action = new QAction(QString::fromUtf8(kind.text), owner);
         action->setObjectName(QString::fromLatin1(menuTwins ? kind.menuName : kind.contextName));
         connect(action, &QAction::triggered, this, [this, trigger = kind.trigger] { trigger(*this); });
-        owner->addAction(action);
+        owner->insertAction(before, action);
         (kind.chart ? chartActions_ : actions_).push_back(action);
     }
 }
 
-void TableActions::AddMenuTwins(QMenu* menu) { AddActions(menu, true); }
+void TableActions::AddMenuTwins(QMenu* menu, QAction* before) { AddActions(menu, true, before); }
 
 void TableActions::SetAvailable(bool available) {
     for (QAction* action : actions_) action->setEnabled(available);

@@ -149,8 +149,9 @@ public:
     // chart likewise. errorTitle titles the message box of a file that cannot be written.
     static TableActions* Attach(QWidget* view, const QString& errorTitle, TableSource table, ChartSource chart = {});
 
-    // Adds twins of the actions to menu: mnuOptCsv, mnuOptPdf, mnuOptPrint, mnuOptChart.
-    void AddMenuTwins(QMenu* menu);
+    // Adds twins of the actions to menu, before the item `before` (at the end when null):
+    // mnuOptCsv, mnuOptPdf, mnuOptPrint, mnuOptChart.
+    void AddMenuTwins(QMenu* menu, QAction* before = nullptr);
     // Enables or disables the actions and their twins; the chart's only while chart gives one.
     void SetAvailable(bool available);
 
@@ -163,8 +164,9 @@ public:
 
 private:
     TableActions(QWidget* view, const QString& errorTitle, TableSource table, ChartSource chart);
-    // Adds the actions to owner, named with their context names or, for a menu, their twins' names.
-    void AddActions(QWidget* owner, bool menuTwins);
+    // Adds the actions to owner before `before`, named with their context names or, for a
+    // menu, their twins' names.
+    void AddActions(QWidget* owner, bool menuTwins, QAction* before = nullptr);
 
     QWidget* view_;
     QString errorTitle_;

@@ -42,6 +42,23 @@ constexpr int kGridTop = 420;
 
 double Leading(const QLineEdit* field) { return LeadingNumber(ToStd(field->text())); }
 
+QString Money(double amount) { return ToQ(FormatNumber(amount, "Currency")); }
+
+// The plan's chart: the debt left as a line over the month's interest and principal stacked
+// (together the instalment). The plan as a file has it starts with the month's column.
+constexpr int kMonthColumn = 0;
+constexpr int PlanColumn(LoanPlan::Column column) { return 1 + column; }
+const ChartSpec kPlanChart{QStringLiteral("Tilgungsplan"),
+                           QStringLiteral("Monat"),
+                           QStringLiteral("Restschuld in \u20AC"),
+                           QStringLiteral("Zinsen und Tilgung je Monat in \u20AC"),
+                           kMonthColumn,
+                           {{QStringLiteral("Restschuld"), ChartSeries::Kind::Line, PlanColumn(LoanPlan::kBalance)},
+                            {QStringLiteral("Zinsen"), ChartSeries::Kind::Stacked, PlanColumn(LoanPlan::kInterest)},
+                            {QStringLiteral("Tilgung"), ChartSeries::Kind::Stacked, PlanColumn(LoanPlan::kPrincipal)}},
+                           std::nullopt,
+                           {}};
+
 // The small picture of the grid's top-left cell: a stack of coins. Its height is the height
 // of the header row, which holds three lines (a break, the term, the unit); its width is the
 // width of the rate column, which must hold "25,0%".
@@ -158,12 +175,13 @@ void LoanSheet::CreateMenus() {
         return action;
     };
 
-    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Optionen"));
-    mnuOptCopy_ = addItem(options, QStringLiteral("mnuOptCopy"), QStringLiteral("&Kopieren"), [this] { mnuOptCopy_Click(); });
+    mnuOptions_ = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Optionen"));
+    mnuOptCopy_ = addItem(mnuOptions_, QStringLiteral("mnuOptCopy"), QStringLiteral("&Kopieren"), [this] { mnuOptCopy_Click(); });
     mnuOptCopy_->setEnabled(false);
-    addItem(options, QStringLiteral("mnuOptInstruct"), QStringLiteral("&Instruktionen..."),
-            [this] { mnuOptInstruct_Click(); });
-    options->addSeparator()->setObjectName(QStringLiteral("mnuOptSep"));
+    // The file, print and chart items follow "Kopieren" (see Form_Load).
+    mnuOptInstruct_ = addItem(mnuOptions_, QStringLiteral("mnuOptInstruct"), QStringLiteral("&Instruktionen..."),
+                              [this] { mnuOptInstruct_Click(); });
+    mnuOptions_->addSeparator()->setObjectName(QStringLiteral("mnuOptSep"));
 
     QMenu* downPayment = addMenu(QStringLiteral("mnuDwnPay"), QStringLiteral("&Anzahlung"));
     const std::array<QString, 2> downCaptions{QStringLiteral("&Prozent Anzahlung"), QStringLiteral("&Anzahlungssumme")};
@@ -190,6 +208,8 @@ void LoanSheet::Form_Load() {
     CenterOnDesktop(this);
     rates_ = std::make_unique<RateRange>(this, kErrorTitle, comIntrMax_, comIntrMin_);
     rateTermGrid_ = std::make_unique<RateTermGrid>(*grdPayments_, imgGraphic_->pixmap());
+    rateTermGrid_->AttachExports(kErrorTitle, windowTitle(), mnuOptions_, mnuOptInstruct_,
+                                 [](const PlanPage&) { return kPlanChart; });
 }
 
 void LoanSheet::resizeEvent(QResizeEvent* event) {
@@ -367,15 +387,23 @@ void LoanSheet::grdPayments_DblClick() {
 }
 
 // Terms across the top in the table's unit, rates down the left, instalments in the body.
+// The amounts that produced the table are kept for its plans.
 void LoanSheet::ShowPaymentTable() {
     const LoanPaymentTable& table = *table_;
+    loanLines_ = {QStringLiteral("Kredit: ") + Money(price_),
+                  QStringLiteral("Anzahlung: ") + (downPaymentMode_ == LoanDownPaymentMode::Percent
+                                                      ? ToQ(FormatGeneral(downPayment_)) + QStringLiteral(" %")
+                                                      : Money(downPayment_)),
+                  QStringLiteral("Kreditbetrag: ") + Money(table.LoanAmount())};
     NumberMatrix payments{std::shared_ptr<const std::vector<double>>(table_, &table.Cells()), table.Stride() + 1,
                           table.Stride(), table.RateCount(), table.TermCount(), "Currency"};
-    rateTermGrid_->ShowTable(MakeTablePage(
+    TablePage page = MakeTablePage(
         table.RateCount(), table.TermCount(), [table = table_](int row) { return table->Rate(row); },
         [table = table_](int col) { return table->Term(col); },
         table.TermUnit() == LoanTermUnit::Years ? QStringLiteral("Jahre") : QStringLiteral("Monate"), std::move(payments),
-        grdPayments_->Region()));
+        grdPayments_->Region());
+    page.head = {QStringLiteral("Ratentabelle"), loanLines_ + RangeLines(page)};
+    rateTermGrid_->ShowTable(std::move(page));
     mnuOptCopy_->setEnabled(true);
 }
 
@@ -414,10 +442,17 @@ void LoanSheet::ShowAmortizationPlan() {
     const auto months = static_cast<int>(plan_->monthCount);
     NumberMatrix values{std::shared_ptr<const std::vector<double>>(plan_, &plan_->cells), 0, LoanPlan::kColumns,
                         months, LoanPlan::kColumns, "Currency"};
-    rateTermGrid_->ShowPlan(MakePlanPage(months, [](int row) { return static_cast<double>(row); }, QStringLiteral("Mon"),
-                                         {QStringLiteral("Zinsen/Monat"), QStringLiteral("Tilgung  (=Rate-Zinsen)"),
-                                          QStringLiteral("Verbleibender Kreditbetrag"), QStringLiteral("Gesamtzinsen")},
-                                         std::move(values), grdPayments_->Region()));
+    PlanPage page = MakePlanPage(months, [](int row) { return static_cast<double>(row); }, QStringLiteral("Mon"),
+                                 {QStringLiteral("Zinsen/Monat"), QStringLiteral("Tilgung  (=Rate-Zinsen)"),
+                                  QStringLiteral("Verbleibender Kreditbetrag"), QStringLiteral("Gesamtzinsen")},
+                                 std::move(values), grdPayments_->Region());
+    page.periodHeader = QStringLiteral("Monat");
+    page.head = {QStringLiteral("Tilgungsplan"),
+                 loanLines_ + QStringList{QStringLiteral("Laufzeit: ") + ToQ(FormatGeneral(plan_->months)) + QStringLiteral(" Monate"),
+                                          QStringLiteral("Zinssatz: ") + ToQ(FormatGeneral(plan_->annualRate)) +
+                                              QStringLiteral(" %"),
+                                          QStringLiteral("Rate: ") + Money(plan_->payment)}};
+    rateTermGrid_->ShowPlan(std::move(page));
     cmdCalcAmort_->setEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 // plan of one chosen instalment, both shown in the shared sheet grid.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -13,6 +14,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -87,7 +89,9 @@ private:
     QLabel* lblDwnPay_ = nullptr;
     QLabel* lblPurchTotl_ = nullptr;
 
+    QMenu* mnuOptions_ = nullptr;
     QAction* mnuOptCopy_ = nullptr;
+    QAction* mnuOptInstruct_ = nullptr;
     std::array<QAction*, 2> mnuOptDwn_{};
     std::array<QAction*, 2> mnuOptLen_{};
 
@@ -105,6 +109,9 @@ private:
     std::unique_ptr<RateTermGrid> rateTermGrid_;
     std::shared_ptr<const LoanPaymentTable> table_;
     std::shared_ptr<const LoanPlan> plan_;
+    // The price, the down payment and the sum lent of the table on screen, as lines of the
+    // inputs of its file or paper (and of its plans').
+    QStringList loanLines_;
 };
 
 }  // namespace zolt

@@ -107,18 +107,26 @@ int AnnuityPlanModel::rowCount(const QModelIndex& parent) const {
 
 int AnnuityPlanModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
-QString AnnuityPlanModel::CellText(int row, int column) const {
+std::int64_t AnnuityPlanModel::Cents(int row, int column) const {
     const AnnuityPlanRow& r = Rows()[static_cast<std::size_t>(row)];
     switch (column) {
-        case Period:
-            return yearly_ ? QStringLiteral("%1. Jahr").arg(row + 1) : ToQ(MonthYearText(MonthAfter(plan_.firstMonth, row)));
-        case Instalment: return ToQ(FormatNumber(Euros(r.instalment), "Currency"));
-        case Interest: return ToQ(FormatNumber(Euros(r.interest), "Currency"));
-        case Principal: return ToQ(FormatNumber(Euros(r.principal), "Currency"));
-        case Extra: return ToQ(FormatNumber(Euros(r.extra), "Currency"));
-        case Debt: return ToQ(FormatNumber(Euros(r.debt), "Currency"));
-        default: return {};
+        case Instalment: return r.instalment;
+        case Interest: return r.interest;
+        case Principal: return r.principal;
+        case Extra: return r.extra;
+        case Debt: return r.debt;
+        default: return 0;
     }
+}
+
+QString AnnuityPlanModel::CellText(int row, int column) const {
+    if (column != Period) return ToQ(FormatNumber(Euros(Cents(row, column)), "Currency"));
+    return yearly_ ? QStringLiteral("%1. Jahr").arg(row + 1) : ToQ(MonthYearText(MonthAfter(plan_.firstMonth, row)));
+}
+
+ExportCell AnnuityPlanModel::Value(int row, int column) const {
+    if (column == Period) return CellText(row, column);
+    return Euros(Cents(row, column));
 }
 
 QVariant AnnuityPlanModel::data(const QModelIndex& index, int role) const {
@@ -207,6 +215,9 @@ frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
     grdPlan->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdPlan->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdPlan->setWordWrap(false);
+    exports_ = TableActions::Attach(
+        grdPlan, kTitle, [this] { return PlanTable(); }, [this] { return PlanChart(); });
+    exports_->SetAvailable(false);
 
     QGroupBox* fraHinweis = MakeFrame(this, QStringLiteral("fraHinweis"), QStringLiteral("Hinweis"), {120, 8100, 10560, 660});
     lblHinweis = MakeLabel(fraHinweis, QStringLiteral("lblHinweis"), QString(), {180, 270, 10200, 300});
@@ -320,7 +331,53 @@ void frmBaufinanzierung::cmdBerechnen_Click() {
     WriteCurrency(txtZinsenGesamt, Euros(result.interestTotal));
     WriteCurrency(txtSchlussrate, Euros(result.finalInstalment));
     txtEffektivzins->setText(ToQ(EffectiveRateText(result.effectiveRate)));
+    inputLines_ = InputLines(in);
     plan_->SetPlan(std::move(result));
+    exports_->SetAvailable(true);
+}
+
+QStringList frmBaufinanzierung::InputLines(const AnnuityLoanInputs& in) {
+    const auto money = [](Currency value) { return ToQ(FormatNumber(value.ToDouble(), "Currency")); };
+    const auto number = [](Currency value) { return ToQ(FormatGeneral(value.ToDouble())); };
+    QStringList lines{QStringLiteral("Darlehensbetrag: ") + money(in.amount),
+                      QStringLiteral("Sollzins: ") + number(in.ratePercent) + QStringLiteral(" % p.a.")};
+    lines << (in.choice == InstalmentChoice::InitialRepayment
+                  ? QStringLiteral("anfängliche Tilgung: ") + number(in.repaymentPercent) + QStringLiteral(" % p.a.")
+                  : QStringLiteral("monatliche Rate: ") + money(in.instalment));
+    lines << QStringLiteral("Zinsbindung: ") + number(in.fixedYears) + QStringLiteral(" Jahre");
+    // The optional entries only when they take part.
+    if (in.extraPerYear.tenThousandths != 0) lines << QStringLiteral("Sondertilgung pro Jahr: ") + money(in.extraPerYear);
+    if (in.feePercent.tenThousandths != 0)
+        lines << QStringLiteral("Bearbeitungsentgelt / Disagio: ") + number(in.feePercent) + QStringLiteral(" %");
+    lines << QStringLiteral("erste Rate: ") + ToQ(MonthYearText(in.firstMonth));
+    return lines;
+}
+
+std::optional<ExportTable> frmBaufinanzierung::PlanTable() const {
+    if (plan_->rowCount() == 0) return std::nullopt;
+    ExportTable table{plan_->Yearly() ? QStringLiteral("Baufinanzierung: Jahresübersicht")
+                                      : QStringLiteral("Baufinanzierung: Tilgungsplan"),
+                      windowTitle(), inputLines_, {}, plan_->rowCount(), {}, {}};
+    for (int column = 0; column < AnnuityPlanModel::ColumnCount; ++column) {
+        const bool period = column == AnnuityPlanModel::Period;
+        table.columns.push_back({plan_->headerData(column, Qt::Horizontal).toString(),
+                                 period ? ExportKind::Text : ExportKind::Amount, period ? 0 : 2});
+    }
+    table.cell = [plan = plan_](qsizetype row, int column) { return plan->Value(static_cast<int>(row), column); };
+    return table;
+}
+
+std::optional<ChartSpec> frmBaufinanzierung::PlanChart() const {
+    if (plan_->rowCount() == 0) return std::nullopt;
+    const int marked = plan_->MarkedRow();
+    return ChartSpec{QStringLiteral("Baufinanzierung: Restschuld"),
+                     plan_->Yearly() ? QStringLiteral("Jahr") : QStringLiteral("Monat"),
+                     QStringLiteral("Restschuld in €"),
+                     {},
+                     -1,  // the periods are texts; the chart counts them from 1
+                     {{QStringLiteral("Restschuld"), ChartSeries::Kind::Line, AnnuityPlanModel::Debt}},
+                     marked >= 0 ? std::optional<qsizetype>(marked) : std::nullopt,
+                     QStringLiteral("Ende der Zinsbindung")};
 }
 
 void frmBaufinanzierung::cmdZurueck_Click() { hide(); }

@@ -5,9 +5,12 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QStringList>
 #include <QWidget>
+#include <optional>
 
 #include "core/AnnuityLoan.h"
+#include "ui/common/TableExport.h"
 
 class QCheckBox;
 class QLabel;
@@ -29,7 +32,12 @@ public:
 
     void SetPlan(AnnuityLoanResult plan);
     void SetYearly(bool yearly);
+    bool Yearly() const { return yearly_; }
     const AnnuityLoanResult& Plan() const { return plan_; }
+    // The row that ends the fixed-rate period; -1 when the loan is repaid before.
+    int MarkedRow() const { return yearly_ ? plan_.fixedEndYear : plan_.fixedEndMonth; }
+    // A cell for a file or a chart: the period as its text, the amounts in euros.
+    ExportCell Value(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -39,6 +47,7 @@ public:
 private:
     const std::vector<AnnuityPlanRow>& Rows() const { return yearly_ ? plan_.years : plan_.months; }
     QString CellText(int row, int column) const;
+    std::int64_t Cents(int row, int column) const;
 
     AnnuityLoanResult plan_;
     bool yearly_ = false;
@@ -60,6 +69,12 @@ private:
     void cmdBerechnen_Click();
     void cmdZurueck_Click();
     void Refuse(const QString& message, QWidget* field);
+    // The plan shown, by month or by year, for a file or paper, and its chart: the debt over
+    // time, the end of the fixed-rate period marked. Nothing before the first plan.
+    std::optional<ExportTable> PlanTable() const;
+    std::optional<ChartSpec> PlanChart() const;
+    // The entries that produced the plan, as lines above it on paper.
+    static QStringList InputLines(const AnnuityLoanInputs& in);
 
     QLineEdit* txtBetrag = nullptr;
     QLineEdit* txtSollzins = nullptr;
@@ -83,6 +98,8 @@ private:
     QCheckBox* chkJahresuebersicht = nullptr;
     QTableView* grdPlan = nullptr;
     AnnuityPlanModel* plan_ = nullptr;  // owned by grdPlan
+    TableActions* exports_ = nullptr;  // owned by grdPlan
+    QStringList inputLines_;           // of the plan shown
     QLabel* lblHinweis = nullptr;
     QPushButton* cmdBerechnen = nullptr;
     QPushButton* cmdZurueck = nullptr;

@@ -231,12 +231,17 @@ void ZinsSheet::BuildMenus() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    const auto addSeparator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
+    const auto addSeparator = [](QMenu* menu, const QString& name) {
+        QAction* separator = menu->addSeparator();
+        separator->setObjectName(name);
+        return separator;
+    };
 
-    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Optionen"));
-    mnuOptCopy_ = addItem(options, QStringLiteral("mnuOptCopy"), QStringLiteral("&Kopieren"), &ZinsSheet::mnuOptCopy_Click);
+    mnuOptions_ = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Optionen"));
+    mnuOptCopy_ = addItem(mnuOptions_, QStringLiteral("mnuOptCopy"), QStringLiteral("&Kopieren"), &ZinsSheet::mnuOptCopy_Click);
     mnuOptCopy_->setEnabled(false);
-    addSeparator(options, QStringLiteral("mnuOptSep"));
+    // The file, print and chart items follow "Kopieren" (see Form_Load).
+    mnuOptSep_ = addSeparator(mnuOptions_, QStringLiteral("mnuOptSep"));
 
     QMenu* cycles = addMenu(QStringLiteral("mnuLoanLen"), QStringLiteral("&Zinszyklus"));
     const std::array<QString, 8> cycleTexts{
@@ -287,6 +292,7 @@ void ZinsSheet::Form_Load() {
 
     rates_ = std::make_unique<RateRange>(this, kErrorTitle, comIntrMax_, comIntrMin_);
     rateTermGrid_ = std::make_unique<RateTermGrid>(*grdPayments_, imgGraphic_->pixmap());
+    rateTermGrid_->AttachExports(kErrorTitle, windowTitle(), mnuOptions_, mnuOptSep_, DetailPlanChart);
 }
 
 void ZinsSheet::resizeEvent(QResizeEvent* event) {
@@ -468,7 +474,25 @@ void ZinsSheet::ComputeTable(bool simple) {
 }
 
 void ZinsSheet::ShowOverview() {
-    rateTermGrid_->ShowTable(OverviewPage(table_, tableInputs_.cycle, grdPayments_->Region()));
+    TablePage page = OverviewPage(table_, tableInputs_.cycle, grdPayments_->Region());
+    page.head = {tableInputs_.cycle == InterestCycle::SavingsPlan ? QStringLiteral("Sparplantabelle")
+                                                                  : QStringLiteral("Zinstabelle"),
+                 InputLines(RangeLines(page))};
+    rateTermGrid_->ShowTable(std::move(page));
+}
+
+QStringList ZinsSheet::InputLines(const QStringList& termsAndRates) const {
+    const TableInputs& in = tableInputs_;
+    const QString amount = ToQ(FormatNumber(in.baseAmount, "Currency"));
+    QStringList lines{in.cycle == InterestCycle::SavingsPlan ? QStringLiteral("Betrag p.m.: ") + amount
+                                                             : QStringLiteral("Kapital: ") + amount};
+    lines << termsAndRates;
+    // The cycle as its menu item names it.
+    const QString cycle = mnuOptLen_[static_cast<std::size_t>(in.cycle)]->text().remove(QLatin1Char('&')).simplified();
+    lines << QStringLiteral("Zinszyklus: ") + cycle;
+    lines << (in.kind == InterestKind::Simple ? QStringLiteral("Zinsart: einfacher Zins")
+                                              : QStringLiteral("Zinsart: Zinseszins"));
+    return lines;
 }
 
 void ZinsSheet::grdPayments_Click() { cmdCalcAmort_->setEnabled(rateTermGrid_->TableCellChosen()); }
@@ -496,7 +520,7 @@ void ZinsSheet::ShowDetailPlanOfCurrentCell() {
         if (PlanIsFinite(*plan)) {
             frmZAmort_->setText(ToQ(FormatGeneral(rate)) + QStringLiteral(" % p.a."));
             plan_ = std::move(plan);
-            ShowDetailPlan();
+            ShowDetailPlan(rate, col);
             cmdCalcAmort_->setEnabled(false);
         } else {
             limit = PlanLimit::OutOfRange;
@@ -505,8 +529,13 @@ void ZinsSheet::ShowDetailPlanOfCurrentCell() {
     if (limit != PlanLimit::Ok) ShowInputError(this, PlanLimitMessage(limit), kErrorTitle);
 }
 
-void ZinsSheet::ShowDetailPlan() {
-    rateTermGrid_->ShowPlan(DetailPlanPage(plan_, tableInputs_.cycle, tableInputs_.kind, grdPayments_->Region()));
+void ZinsSheet::ShowDetailPlan(double rate, int col) {
+    PlanPage page = DetailPlanPage(plan_, tableInputs_.cycle, tableInputs_.kind, grdPayments_->Region());
+    const TablePage& table = rateTermGrid_->Table();
+    page.head = {tableInputs_.cycle == InterestCycle::SavingsPlan ? QStringLiteral("Sparplan") : QStringLiteral("Zinsplan"),
+                 InputLines({QStringLiteral("Laufzeit: ") + table.termLabel(col) + QLatin1Char(' ') + table.unitWord,
+                             QStringLiteral("Zinssatz: ") + ToQ(FormatGeneral(rate)) + QStringLiteral(" %")})};
+    rateTermGrid_->ShowPlan(std::move(page));
 }
 
 void ZinsSheet::mnuOptLen_Click(int index) {

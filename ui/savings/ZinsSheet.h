@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -79,9 +80,12 @@ private:
     bool CheckLimits(const TableInputs& inputs);
     void SetCycleCaptionsForTable();
     void ShowDetailPlanOfCurrentCell();
-    // The table and the plan written into the grid as pages.
+    // The table and the plan (of the given rate and table column) written into the grid as
+    // pages, each headed by what it is and the inputs that produced it.
     void ShowOverview();
-    void ShowDetailPlan();
+    void ShowDetailPlan(double rate, int col);
+    // The inputs of the table on screen: the amount, then termsAndRates, the cycle and the kind.
+    QStringList InputLines(const QStringList& termsAndRates) const;
 
     ScreenSlots& screens_;
 
@@ -109,7 +113,9 @@ private:
     QTimer* Zeit1_ = nullptr;
     QLabel* imgGraphic_ = nullptr;  // never shown itself: the grid's corner picture and its size
 
+    QMenu* mnuOptions_ = nullptr;
     QAction* mnuOptCopy_ = nullptr;
+    QAction* mnuOptSep_ = nullptr;
     std::array<QAction*, 8> mnuOptLen_{};
     QActionGroup* cycleGroup_ = nullptr;
 

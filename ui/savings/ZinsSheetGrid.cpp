@@ -61,9 +61,29 @@ PlanPage DetailPlanPage(std::shared_ptr<const DetailPlan> plan, InterestCycle cy
     constexpr auto kColumns = DetailPlan::kShownColumns;
     NumberMatrix values{std::shared_ptr<const std::vector<double>>(plan, &plan->shown), 0, kColumns, cycles,
                         static_cast<int>(kColumns), "Currency"};
-    return MakePlanPage(
+    PlanPage page = MakePlanPage(
         cycles, [plan](int row) { return plan->Label(static_cast<std::size_t>(row)); }, unit,
         {capital, QStringLiteral("Zinsen/Zyklus"), QStringLiteral("Gesamtzinsen")}, std::move(values), region);
+    page.periodHeader = cycle == InterestCycle::Yearly  ? QStringLiteral("Jahr")
+                        : cycle == InterestCycle::Daily ? QStringLiteral("Tag")
+                                                        : QStringLiteral("Monat");
+    return page;
+}
+
+// Columns of the plan as a file has them: the period, then the plan's three.
+ChartSpec DetailPlanChart(const PlanPage& plan) {
+    constexpr int kPeriod = 0;
+    constexpr int kCapital = 1;
+    constexpr int kInterestSoFar = 3;
+    return {plan.head.title,
+            plan.periodHeader,
+            QStringLiteral("Betrag in \u20AC"),
+            {},
+            kPeriod,
+            {{plan.headers[kCapital - 1], ChartSeries::Kind::Line, kCapital},
+             {plan.headers[kInterestSoFar - 1], ChartSeries::Kind::Line, kInterestSoFar}},
+            std::nullopt,
+            {}};
 }
 
 }  // namespace zolt

@@ -17,9 +17,13 @@ TablePage OverviewPage(std::shared_ptr<const RateTermTable> table, InterestCycle
                        const RegionalSettings& region);
 
 // Per cycle the capital, the interest of the cycle and the interest so far; the rows are
-// labelled in years ("Jahre"), days ("Tage") or months ("MONATE").
+// labelled in years ("Jahre"), days ("Tage") or months ("MONATE"), and the period column of
+// a file is headed "Jahr", "Tag" or "Monat".
 PlanPage DetailPlanPage(std::shared_ptr<const DetailPlan> plan, InterestCycle cycle, InterestKind kind,
                         const RegionalSettings& region);
+
+// The chart of a detailed plan: the capital and the interest so far, one point per cycle.
+ChartSpec DetailPlanChart(const PlanPage& plan);
 
 // Texts of the refusals of a table or a plan that cannot be computed or held
 // (shown with the sheet's error title).

@@ -108,8 +108,8 @@ private slots:
     }
 
     void directoryOfThatNameIsRefused() {
+        testing::BoxRecorder boxes;  // before Attach: it cancels file dialogs until Attach sets the chooser
         Attach(10);
-        testing::BoxRecorder boxes;
         QVERIFY(QDir(dir_.path()).mkdir("ordner.csv"));
         path_ = dir_.filePath("ordner.csv");
         view_->findChild<QAction*>("actExportCsv")->trigger();

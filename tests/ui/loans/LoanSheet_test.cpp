@@ -105,6 +105,16 @@ private slots:
         QCOMPARE(Label("frmLZAmort"), QStringLiteral("288 Monate"));
         QCOMPARE(Grid()->Rows(), 289);
     }
+
+    // Nothing to save before a table, no chart before a plan; the files hold what the grid shows.
+    void exports() {
+        QCOMPARE(ExportStates(Grid()), (QStringList{"actExportCsv-", "actExportPdf-", "actPrint-", "actChart-"}));
+        Table({"10000", "2", "3", "10"}, 5, 6);
+        QCOMPARE(SavedCsv(Grid(), "Ratentabelle"), GridCsv(11, 2, "Zinssatz %"));
+        ClickCell(6, 1, true);
+        QCOMPARE(ExportStates(Get<QMenu>("mnuOptions")).mid(4, 2), (QStringList{"mnuOptChart+", "mnuOptInstruct+"}));
+        QCOMPARE(SavedCsv(Grid(), "Tilgungsplan"), GridCsv(24, 4, "Monat"));
+    }
 };
 
 QTEST_MAIN(LoanSheetTest)

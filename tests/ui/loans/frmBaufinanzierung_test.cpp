@@ -6,7 +6,7 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "support/ScreenTestKit.h"
+#include "ui/common/SheetTestKit.h"
 
 using namespace zolt;
 using namespace zolt::testing;
@@ -126,6 +126,21 @@ private slots:
         QCOMPARE(Field("txtSollzins"), QStringLiteral("3,75"));
         Click(Get("cmdZurueck"));
         QVERIFY(!screen_->isVisible());
+    }
+
+    // The year view in the file and the chart, point k from row k; the tenth year ends the fixed rate.
+    void exports() {
+        QCOMPARE(ExportStates(Get("grdPlan")), (QStringList{"actExportCsv-", "actExportPdf-", "actPrint-", "actChart-"}));
+        ComputeIssueLoan();
+        Click(Get("chkJahresuebersicht"));
+        const QList<QStringList> csv = SavedCsv(Get("grdPlan"), "Baufinanzierung_Jahresübersicht");
+        QCOMPARE(csv, AsCsv(29, 5, [this](int row, int col) { return row ? Row(row - 1)[col] : Plan()->headerData(col, Qt::Horizontal).toString(); }));
+        QList<QPointF> debt;
+        for (int k = 0; k < 29; ++k) debt << QPointF(k + 1, QLocale(QLocale::German).toDouble(csv[k + 1][5]));
+        Get("grdPlan")->findChild<QAction*>("actChart")->trigger();
+        const QList<QAbstractSeries*> series = Get("grdPlan")->findChild<frmDiagramm*>()->Chart()->series();
+        QCOMPARE(qobject_cast<QLineSeries*>(series[0])->points(), debt);
+        QCOMPARE(qobject_cast<QLineSeries*>(series[1])->at(0).x(), 10.0);
     }
 };
 

@@ -177,6 +177,16 @@ private slots:
             if (last->isSeparator()) QVERIFY(menu->menu()->actionGeometry(last).height() > 0);
         }
     }
+
+    // The file, print and chart items follow "Kopieren"; the files hold the table or plan shown.
+    void exports() {
+        Action(QStringLiteral("mnuOptLen(2)"))->trigger();  // two-month cycles: terms headed in months
+        Table({"1000", "2", "3"}, 3, 4);
+        QCOMPARE(ExportStates(Get<QMenu>("mnuOptions")), (QStringList{"mnuOptCopy+", "mnuOptCsv+", "mnuOptPdf+", "mnuOptPrint+", "mnuOptChart-", "mnuOptSep+"}));
+        QCOMPARE(SavedCsv(Grid(), "Zinstabelle"), GridCsv(11, 2, "Zinssatz %"));
+        ClickCell(1, 2, true);
+        QCOMPARE(SavedCsv(Grid(), "Zinsplan"), GridCsv(3, 3, "Monat"));
+    }
 };
 
 QTEST_MAIN(ZinsSheetTest)
