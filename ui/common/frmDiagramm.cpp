@@ -65,11 +65,11 @@ frmDiagramm::frmDiagramm(const QString& errorTitle, QWidget* parent)
     resize(900, 600);
 }
 
-void frmDiagramm::ShowChart(const ExportTable& table, const ChartSpec& spec) {
-    stem_ = spec.title.isEmpty() ? table.title : spec.title;
+void frmDiagramm::ShowChart(const ExportTable& table, const ChartSpec& layout) {
+    stem_ = layout.title.isEmpty() ? table.title : layout.title;
     setWindowTitle(stem_ + QStringLiteral(" \u2013 ") + table.screenTitle);
     auto* chart = new QChart;
-    chart->setTitle(spec.title);
+    chart->setTitle(layout.title);
     chart->setLocalizeNumbers(true);
     chart->setLocale(QLocale(QLocale::German, QLocale::Germany));
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -77,7 +77,7 @@ void frmDiagramm::ShowChart(const ExportTable& table, const ChartSpec& spec) {
     const qsizetype rows = table.rows;
     QList<double> xs(rows);
     for (qsizetype row = 0; row < rows; ++row) {
-        const std::optional<double> x = spec.xColumn >= 0 ? NumberAt(table, row, spec.xColumn) : std::nullopt;
+        const std::optional<double> x = layout.xColumn >= 0 ? NumberAt(table, row, layout.xColumn) : std::nullopt;
         xs[row] = x.value_or(static_cast<double>(row + 1));
     }
     Span xSpan{rows > 0 ? xs.front() : 0, rows > 0 ? xs.front() : 0};
@@ -90,7 +90,7 @@ void frmDiagramm::ShowChart(const ExportTable& table, const ChartSpec& spec) {
     Span lineSpan;
     Span stackSpan;
     QList<double> stacked(rows, 0.0);
-    for (const ChartSeries& s : spec.series) {
+    for (const ChartSeries& s : layout.series) {
         QList<QPointF> points;
         points.reserve(rows);
         if (s.kind == ChartSeries::Kind::Line) {
@@ -126,10 +126,10 @@ void frmDiagramm::ShowChart(const ExportTable& table, const ChartSpec& spec) {
         areas.emplace_back(area, &s);
     }
 
-    QValueAxis* axisX = AddAxis(chart, spec.xTitle, Qt::AlignBottom, xSpan);
-    QValueAxis* axisY = lines.empty() ? nullptr : AddAxis(chart, spec.yTitle, Qt::AlignLeft, lineSpan);
+    QValueAxis* axisX = AddAxis(chart, layout.xTitle, Qt::AlignBottom, xSpan);
+    QValueAxis* axisY = lines.empty() ? nullptr : AddAxis(chart, layout.yTitle, Qt::AlignLeft, lineSpan);
     QValueAxis* axisStack = areas.empty() ? nullptr
-                                          : AddAxis(chart, axisY ? spec.stackTitle : spec.yTitle,
+                                          : AddAxis(chart, axisY ? layout.stackTitle : layout.yTitle,
                                                     axisY ? Qt::AlignRight : Qt::AlignLeft, stackSpan);
     const auto add = [&](QAbstractSeries* series, const ChartSeries& s, QValueAxis* axisYOfSeries) {
         series->setName(s.name);
@@ -140,15 +140,15 @@ void frmDiagramm::ShowChart(const ExportTable& table, const ChartSpec& spec) {
     for (auto& [area, s] : areas) add(area, *s, axisStack);
     for (auto& [line, s] : lines) add(line, *s, axisY);
 
-    if (spec.markRow && *spec.markRow >= 0 && *spec.markRow < rows) {
+    if (layout.markRow && *layout.markRow >= 0 && *layout.markRow < rows) {
         QValueAxis* axis = axisY ? axisY : axisStack;
-        const double x = xs[*spec.markRow];
+        const double x = xs[*layout.markRow];
         auto* mark = new QLineSeries;
         mark->append(x, axis->min());
         mark->append(x, axis->max());
         QPen pen(QColor(170, 0, 0), 2, Qt::DashLine);
         mark->setPen(pen);
-        add(mark, ChartSeries{spec.markLabel, ChartSeries::Kind::Line, -1}, axis);
+        add(mark, ChartSeries{layout.markLabel, ChartSeries::Kind::Line, -1}, axis);
     }
 
     QChart* previous = chartView_->chart();

@@ -19,8 +19,8 @@ public:
     // errorTitle titles the message box of a picture that cannot be saved.
     explicit frmDiagramm(const QString& errorTitle, QWidget* parent = nullptr);
 
-    // Replaces the chart by the one spec makes of the table, and shows the window.
-    void ShowChart(const ExportTable& table, const ChartSpec& spec);
+    // Replaces the chart by the one the layout makes of the table, and shows the window.
+    void ShowChart(const ExportTable& table, const ChartSpec& layout);
     QChart* Chart() const;
     // The chart as a PNG file.
     ExportResult SavePicture(const QString& path) const;
