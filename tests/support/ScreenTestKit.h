@@ -1,29 +1,27 @@
 #pragma once
-// Helpers for screen tests: capture message boxes without blocking, find controls by name.
+// Helpers for screen tests: capture message boxes without blocking, find controls by name,
+// open the screens of the program's screen table, list what a user can use on a screen.
 
-#include <QApplication>
-#include <QString>
-#include <QTest>
-#include <QLineEdit>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 #include <type_traits>
 #include <vector>
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/ScreenSlots.h"
 
-#include "ui/common/MessageBoxes.h"
+Q_DECLARE_METATYPE(zolt::ScreenId)
 
 namespace zolt::testing {
 
-// While alive, every ShowInputError/ShowNote is recorded here instead of opening a modal box.
+// While alive, every ShowInputError/ShowNote is recorded here instead of opening a modal box
+// (destroy one before making the next).
 class BoxRecorder {
 public:
     BoxRecorder();
     ~BoxRecorder();
     BoxRecorder(const BoxRecorder&) = delete;
-    BoxRecorder& operator=(const BoxRecorder&) = delete;
-
     const std::vector<ShownBox>& boxes() const { return boxes_; }
     int count() const { return static_cast<int>(boxes_.size()); }
     const ShownBox& last() const { return boxes_.back(); }
@@ -37,19 +35,38 @@ private:
 // running test when there is none.
 template <typename T = QWidget>
 T* Find(QWidget* root, const QString& name) {
-    if (root->objectName() == name) {
-        if (auto* self = qobject_cast<T*>(root)) return self;
-    }
+    if (auto* self = qobject_cast<T*>(root); self && root->objectName() == name) return self;
     T* found = root->findChild<T*>(name);
     if (!found) QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
     return found;
 }
-
+// The texts the named controls below root show (labels, buttons, fields, combo boxes).
+QStringList Texts(QWidget* root, const QStringList& names);
 // Types the text into a line edit as a user would replace its content.
 void TypeInto(QWidget* field, const QString& text);
-
 // Clicks a button (QAbstractButton) with the left mouse button.
 void Click(QWidget* button);
+
+// Slots holding every screen of the program's table; ending the program is only counted.
+struct ProgramSlots {
+    ProgramSlots();
+    ScreenSlots screens;
+    int quits = 0;
+};
+// Every screen of the table, in the order of the end sequence.
+std::vector<ScreenId> EveryScreen();
+
+// Part of a composite control (a combo box's list and line edit, a view's scroll bars, a
+// menu's items): the screen places the composite, not its parts.
+bool PartOfComposite(const QWidget* widget, const QWidget* screen);
+// What a user can type into, press or choose on a screen, by object name.
+struct ScreenControls {
+    QStringList fields;   // line edits and editable combo boxes
+    QStringList buttons;  // every kind of button
+    QStringList actions;  // the items of its menu bar
+};
+ScreenControls ControlsOf(QWidget* screen);
+QAction* MenuItem(QWidget* screen, const QString& name);  // nullptr when there is none
 
 // The screen under test with slots of its own and a box recorder, made afresh for every test
 // function: call Open() from init() and Close() from cleanup().
