@@ -27,8 +27,7 @@ void TypeInto(QWidget* field, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     edit->del();
-    // QTest::keyClicks only knows Latin-1 keys; other characters (the euro sign) are typed
-    // as text input the way an input method delivers them.
+    // Keys for Latin-1 characters; others (the euro sign) as an input method delivers them.
     for (const QChar ch : text) {
         if (ch.unicode() < 0x80) QTest::keyClick(edit, ch.toLatin1());
         else QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
@@ -59,8 +58,7 @@ bool PartOfComposite(const QWidget* widget, const QWidget* screen) {
     return false;
 }
 
-namespace {
-QList<QAction*> MenuItems(QWidget* screen) {
+static QList<QAction*> MenuItems(QWidget* screen) {
     QList<QAction*> items;
     for (const QMenuBar* bar : screen->findChildren<QMenuBar*>())
         for (const QMenu* menu : bar->findChildren<QMenu*>())
@@ -68,7 +66,6 @@ QList<QAction*> MenuItems(QWidget* screen) {
                 if (!action->isSeparator() && !action->menu()) items << action;
     return items;
 }
-}  // namespace
 
 ScreenControls ControlsOf(QWidget* screen) {
     ScreenControls controls;

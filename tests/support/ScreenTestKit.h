@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for screen tests: capture message boxes without blocking, find controls by name,
-// open the screens of the program's screen table, list what a user can use on a screen.
+// Helpers for screen tests: message boxes captured, controls found by name, the screens of
+// the program's screen table, what a user can use on a screen.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -31,8 +31,7 @@ private:
     std::vector<ShownBox> boxes_;
 };
 
-// The control called name below root (root itself when it carries the name); fails the
-// running test when there is none.
+// The control called name below root (or root itself); fails the running test when missing.
 template <typename T = QWidget>
 T* Find(QWidget* root, const QString& name) {
     if (auto* self = qobject_cast<T*>(root); self && root->objectName() == name) return self;
@@ -40,12 +39,9 @@ T* Find(QWidget* root, const QString& name) {
     if (!found) QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
     return found;
 }
-// The texts the named controls below root show (labels, buttons, fields, combo boxes).
-QStringList Texts(QWidget* root, const QStringList& names);
-// Types the text into a line edit as a user would replace its content.
-void TypeInto(QWidget* field, const QString& text);
-// Clicks a button (QAbstractButton) with the left mouse button.
-void Click(QWidget* button);
+QStringList Texts(QWidget* root, const QStringList& names);  // what the named controls show
+void TypeInto(QWidget* field, const QString& text);          // as a user replaces a field's text
+void Click(QWidget* button);                                 // with the left mouse button
 
 // Slots holding every screen of the program's table; ending the program is only counted.
 struct ProgramSlots {
@@ -53,17 +49,14 @@ struct ProgramSlots {
     ScreenSlots screens;
     int quits = 0;
 };
-// Every screen of the table, in the order of the end sequence.
-std::vector<ScreenId> EveryScreen();
+std::vector<ScreenId> EveryScreen();  // in the order of the end sequence
 
-// Part of a composite control (a combo box's list and line edit, a view's scroll bars, a
-// menu's items): the screen places the composite, not its parts.
+// Part of a composite control (a combo box's line edit, a view's scroll bars, a menu's items).
 bool PartOfComposite(const QWidget* widget, const QWidget* screen);
-// What a user can type into, press or choose on a screen, by object name.
+// What a user can type into (line edits, editable combo boxes), press (buttons) or choose
+// (menu-bar items) on a screen, by object name.
 struct ScreenControls {
-    QStringList fields;   // line edits and editable combo boxes
-    QStringList buttons;  // every kind of button
-    QStringList actions;  // the items of its menu bar
+    QStringList fields, buttons, actions;
 };
 ScreenControls ControlsOf(QWidget* screen);
 QAction* MenuItem(QWidget* screen, const QString& name);  // nullptr when there is none

@@ -1,6 +1,6 @@
 // The system information opens at once and fills its fields when the system's answers come
-// (a sound menu likewise); its menus switch pages; closing hides it; a sprite bounces while
-// it is minimised.
+// (the sound menu likewise); its menu switches pages; closing hides it; a sprite bounces over
+// the screen while it is minimised.
 
 #include "support/ScreenTestKit.h"
 #include "ui/tools/frmCallDlls.h"
@@ -12,76 +12,58 @@ using namespace zolt::testing;
 class frmCallDllsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramSlots> program_;
-    frmCallDlls* info_ = nullptr;
-    frmMenus* Menus() { return program_->screens.Get<frmMenus>(ScreenId::frmMenus); }
-    QStringList Info(QWidget* screen, const QList<int>& indexes) {
-        QStringList names;
-        for (int index : indexes) names << QStringLiteral("lblInfo(%1)").arg(index);
-        return Texts(screen, names);
-    }
-
 private slots:
-    void init() {
-        program_ = std::make_unique<ProgramSlots>();
-        info_ = qobject_cast<frmCallDlls*>(program_->screens.Open(ScreenId::frmCallDlls));
-    }
-    void cleanup() { program_.reset(); }
-
     void opensAtOnceAndFillsLater() {
+        ProgramSlots program;
         QElapsedTimer clock;
         clock.start();
-        frmCallDlls slow(program_->screens, nullptr, [](const QString&) {
+        frmCallDlls info(program.screens, nullptr, [](const QString&) {
             QThread::msleep(1500);  // as long as a hanging setxkbmap
             return sysinfo::SystemFactTexts{"OS 1", "(Modus)", "Kern 2", "CPU: C", "X11", "eth0", QStringList{"M"}, "de"};
         });
-        slow.show();
-        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(Info(&slow, {2, 8, 14}), QStringList({"", "Videotreiber:", "Tastatur:"}));
-        QTRY_COMPARE_WITH_TIMEOUT(Info(&slow, {2, 3, 4, 5, 8, 11, 12, 14}),
-                                  QStringList({"OS 1", "(Modus)", "Kern 2", "CPU: C", "Videotreiber: X11", "Netzwerk: eth0",
-                                               "Maus: M", "Tastatur: de"}),
-                                  5000);
-        // The real screen asks this system; its bars are named after what they show.
-        QTRY_VERIFY(Info(info_, {4})[0].endsWith(' ' + QSysInfo::kernelVersion()));
-        QCOMPARE(Texts(info_, {"lblR(1)", "lblR(2)"}), QStringList({"Speicher", "Festplatte"}));
-    }
-
-    void soundMenuFilledLater() {
         frmMenus menus(nullptr, [] {
-            QThread::msleep(500);
+            QThread::msleep(500);  // a long walk through the sound folders
             return QStringList{"/s/bell.wav", "/s/chimes.old.wav"};
         });
-        QSignalSpy filled(&menus, &frmMenus::soundMenuFilled);
-        QVERIFY(filled.wait(3000));  // not filled before the constructor returned
-        menus.FillSoundMenu(true, {"/s/bell.wav", "/s/chimes.old.wav"});
+        QSignalSpy soundsFilled(&menus, &frmMenus::soundMenuFilled);
+        info.show();
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        const QStringList fields = {"lblInfo(2)", "lblInfo(3)", "lblInfo(4)", "lblInfo(5)", "lblInfo(8)", "lblInfo(11)", "lblInfo(12)", "lblInfo(14)"};
+        QCOMPARE(Texts(&info, fields), QStringList({"", "", "", "", "Videotreiber:", "Netzwerk:", "Maus:", "Tastatur:"}));
+        QTRY_COMPARE_WITH_TIMEOUT(Texts(&info, fields), QStringList({"OS 1", "(Modus)", "Kern 2", "CPU: C", "Videotreiber: X11",
+                                                                     "Netzwerk: eth0", "Maus: M", "Tastatur: de"}), 5000);
+        QVERIFY(soundsFilled.count() == 1 || soundsFilled.wait(3000));
+        menus.FillSoundMenu(true, {"/s/bell.wav", "/s/chimes.old.wav"});  // captions up to the first dot
         QCOMPARE(QStringList({menus.SoundItem(0)->text(), menus.SoundItem(1)->text()}), QStringList({"bell", "chimes"}));
+        // The real screen asks this system; its bars are named after what they show.
+        QWidget* real = program.screens.Open(ScreenId::frmCallDlls);
+        QTRY_VERIFY(Texts(real, {"lblInfo(4)"})[0].endsWith(' ' + QSysInfo::kernelVersion()));
+        QCOMPARE(Texts(real, {"lblR(1)", "lblR(2)"}), QStringList({"Speicher", "Festplatte"}));
     }
 
-    void menuSwitchesPagesAndClosingHides() {
-        QTest::mouseClick(Find(info_, "ImgIcon(1)"), Qt::RightButton);
-        QTRY_VERIFY(Menus()->SubMenu(2)->isVisible());
-        Menus()->SubMenu(2)->hide();
+    void menuPagesClosingAndSprite() {
+        ProgramSlots program;
+        auto* info = qobject_cast<frmCallDlls*>(program.screens.Open(ScreenId::frmCallDlls));
+        frmMenus* menus = program.screens.Get<frmMenus>(ScreenId::frmMenus);
+        QTest::mouseClick(Find(info, "ImgIcon(1)"), Qt::RightButton);
+        QTRY_VERIFY(menus->SubMenu(2)->isVisible());
+        menus->SubMenu(2)->hide();
         for (int entry = 3; entry >= 0; --entry) {
-            Menus()->InfoItem(entry)->trigger();
-            for (int page = 1; page <= 4; ++page) QCOMPARE(Find(info_, QStringLiteral("fraInfo(%1)").arg(page))->isVisible(), page == entry + 1);
+            menus->InfoItem(entry)->trigger();
+            for (int page = 1; page <= 4; ++page) QCOMPARE(Find(info, QString("fraInfo(%1)").arg(page))->isVisible(), page == entry + 1);
         }
-        QVERIFY(!info_->close());  // the frame only hides it, as "Schließen" does
-        QVERIFY(!info_->isVisible());
-        QCOMPARE(program_->screens.Open(ScreenId::frmCallDlls), info_);
-        QCOMPARE(program_->quits, 0);
-    }
-
-    void spriteBouncesWhileMinimised() {
-        info_->showMinimized();
-        QWidget* sprite = info_->SpriteWindow();
+        info->showMinimized();
+        QWidget* sprite = info->SpriteWindow();
         QVERIFY(sprite && sprite->isVisible() && !sprite->parentWidget());
         const QPoint start = sprite->pos();
         QTRY_VERIFY(sprite->pos() != start);
         QTest::qWait(1000);  // long enough to meet an edge
         QVERIFY(QGuiApplication::primaryScreen()->virtualGeometry().contains(sprite->geometry()));
-        info_->showNormal();
+        info->showNormal();
         QVERIFY(!sprite->isVisible());
+        QVERIFY(!info->close() && !info->isVisible());  // the frame only hides it, as "Schließen" does
+        QCOMPARE(program.screens.Open(ScreenId::frmCallDlls), info);
+        QCOMPARE(program.quits, 0);
     }
 };
 
