@@ -56,7 +56,10 @@ private slots:
     void everyFieldEveryButton_data() {
         QTest::addColumn<ScreenId>("screen");
         ProgramSlots program;
-        for (ScreenId id : EveryScreen()) QTest::newRow(qPrintable(program.screens.Ensure(id)->objectName())) << id;
+        for (ScreenId id : EveryScreen()) {
+            QVERIFY2(program.screens.Ensure(id), "a screen without a row in the screen table");
+            QTest::newRow(qPrintable(program.screens.Get(id)->objectName())) << id;
+        }
     }
 
     void everyFieldEveryButton() {

@@ -57,6 +57,7 @@ private slots:
         ProgramSlots program;
         for (ScreenId id : EveryScreen()) {
             QWidget* screen = program.screens.Ensure(id);
+            QVERIFY2(screen, "a screen without a row in the screen table");
             if (!ControlsOf(screen).fields.isEmpty()) QTest::newRow(qPrintable(screen->objectName())) << id;
         }
     }

@@ -47,7 +47,7 @@ using S = SequenceCase;
 INSTANTIATE_TEST_SUITE_P(
     Calculator, KeySequence,
     ::testing::Values(
-        // Worked sequences of the calculator's description.
+        // Sequences with known results: the key rules' own examples and the edge cases they name.
         S{"AddThenEquals", "2+3=", "5"}, S{"EqualsTwiceKeepsResult", "2+3==", "5"}, S{"LeadingMinusOnFresh", "-", "-0,"},
         S{"LeadingMinusThenDigit", "-5", "-5,"}, S{"MinusAfterTimesSignsNext", "5X-3=", "-15"},
         S{"LeadingZerosStay", "007", "007,"}, S{"LeadingZerosCountAsNumber", "007+1=", "8"},

@@ -19,7 +19,8 @@ namespace zolt {
 namespace {
 
 const QString kTitle = QStringLiteral("Kalender-Info");
-const QColor kDesignColour(192, 255, 192);
+// The calendar's own background, until the colour mixer changes it.
+const QColor kOwnColour(192, 255, 192);
 
 // A day count, hidden until the first result.
 QLineEdit* MakeDayCount(QWidget* parent, const QString& name, TwipsRect at) {
@@ -80,7 +81,7 @@ frmKalender::frmKalender(ScreenSlots& screens, QWidget* parent) : QWidget(parent
     setFont(DialogFont());
     SetClientTwips(this, 6000, 4950);
     setAutoFillBackground(true);
-    SetBackColor(kDesignColour);
+    SetBackColor(kOwnColour);
 
     QLabel* heading = MakeLabel(this, QStringLiteral("Bezeichnung5"),
                                 QStringLiteral("- Gregorianischer Kalender, gültig ab 15 Oktober 1582 -"), {480, 120, 5400, 255});
