@@ -1,6 +1,8 @@
 // The lottery picker opened by the menu's "Alternative": drawing with its pauses, stopping,
 // starting again, closing while drawing, printing without a printer.
 
+#include <set>
+
 #include "support/ScreenTestKit.h"
 #include "ui/misc/frmKugel1.h"
 
@@ -26,18 +28,14 @@ class frmKugel1Test : public QObject {
         for (int n = 1; n <= 49; ++n) lit += Find(picker_, QString("Bezeichnung6(%1)").arg(n))->font().bold();
         return QString("%1 %2").arg(balls).arg(lit);
     }
-    // The numbers of each list line; a line must have the exact layout, its count 1, 2, 3 ...
-    QList<QList<int>> Tips() {
-        QList<QList<int>> tips;
+    // The numbers of each list line; each line is the core's tip line of its count, 1, 2, 3 ...
+    QList<LottoTip> Tips() {
+        QList<LottoTip> tips;
         for (int i = 0; i < List()->count(); ++i) {
-            const QString line = List()->item(i)->text();
-            QList<int> tip;
-            QString rebuilt = QString(" Tip %1:").arg(i + 1, 3);
-            for (const QString& n : line.mid(line.indexOf(':') + 1).split(' ', Qt::SkipEmptyParts)) {
-                rebuilt += QString("%1").arg(n.toInt(), tip.isEmpty() ? 4 : 3);
-                tip << n.toInt();
-            }
-            if (rebuilt != line || tip.size() != 6) QTest::qFail(qPrintable(line), __FILE__, __LINE__);
+            const QStringList numbers = List()->item(i)->text().section(':', 1).split(' ', Qt::SkipEmptyParts);
+            LottoTip tip{};
+            for (std::size_t k = 0; k < tip.size(); ++k) tip[k] = numbers.value(static_cast<int>(k)).toInt();
+            if (List()->item(i)->text().toStdString() != TipLine(i + 1, tip)) QTest::qFail(qPrintable(List()->item(i)->text()), __FILE__, __LINE__);
             tips << tip;
         }
         return tips;
@@ -58,10 +56,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(List()->count() >= 30, 20000);
         Press("Befehl1");
         QTRY_VERIFY(!picker_->IsDrawing() && Find(picker_, "Befehl3")->isEnabled());
-        const QList<QList<int>> tips = Tips();
-        for (const QList<int>& tip : tips) QVERIFY(tip[0] >= 1 && tip[5] <= 49 && std::adjacent_find(tip.begin(), tip.end(), std::greater_equal<>()) == tip.end());
+        const QList<LottoTip> tips = Tips();
+        for (const LottoTip& tip : tips)
+            QVERIFY(tip[0] >= 1 && tip[5] <= 49 && std::adjacent_find(tip.begin(), tip.end(), std::greater_equal<>()) == tip.end());
         // One generator for all tips: tips drawn without a pause do not repeat each other.
-        QVERIFY(QSet(tips.begin(), tips.end()).size() >= tips.size() - 1);
+        QVERIFY(std::set<LottoTip>(tips.begin(), tips.end()).size() + 1 >= static_cast<std::size_t>(tips.size()));
         QCOMPARE(Shown(), QStringLiteral("6 6"));  // the balls and the ticket show the last tip
         for (int k = 0; k < 6; ++k) {
             QCOMPARE(Texts(picker_, {QString("Bezeichnung1(%1)").arg(k)})[0], QString::number(tips.last()[k]));
