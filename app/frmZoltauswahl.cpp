@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <array>
+#include <vector>
 
+#include "ui/common/FormControls.h"
+#include "ui/common/HintLine.h"
 #include "ui/common/Layout.h"
 #include "ui/common/ScreenSlots.h"
 
@@ -40,7 +42,7 @@ struct ButtonSpec {
     const char* caption;
     int frame;  // index into kFrames, or kOnWindow; positions are relative to the container
     int left, top, width, height;
-    const char* status;  // nullptr: the button leaves the status line as it is
+    const char* status;  // nullptr: the status line keeps its text over the button
     void (frmZoltauswahl::*click)();
 };
 
@@ -82,34 +84,33 @@ frmZoltauswahl::frmZoltauswahl(ScreenSlots& screens, QWidget* parent) : QWidget(
     setWindowTitle(QStringLiteral("ZOLT - AUSWAHLMENÜ"));
     setFont(DialogFont());
     SetClientTwips(this, kClientWidth, kClientHeight);
-    Track(this);
 
+    std::vector<QGroupBox*> frames;
     for (const FrameSpec& row : kFrames) {
-        auto* frame = new QGroupBox(QString::fromUtf8(row.caption), this);
-        frame->setObjectName(QString::fromUtf8(row.name));
+        QGroupBox* frame = MakeFrame(this, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
+                                     {row.left, row.top, row.width, row.height});
         // Frames are opaque panels over the gradient, as the buttons are.
         frame->setAutoFillBackground(true);
-        PlaceTwips(frame, row.left, row.top, row.width, row.height);
-        Track(frame);
-        frames_.push_back(frame);
+        frames.push_back(frame);
     }
 
-    Bezeichnung1 = new QLabel(frames_[3]);
-    Bezeichnung1->setObjectName(QStringLiteral("Bezeichnung1"));
+    // The status line: the button under the mouse explains itself there. The window's free
+    // area and the frames empty it; over "Hinweis" and over the line itself it keeps its text.
+    QLabel* Bezeichnung1 = MakeLabel(frames[3], QStringLiteral("Bezeichnung1"), QString(), {120, 270, 8535, 225});
     QPalette red = Bezeichnung1->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Bezeichnung1->setPalette(red);
-    PlaceTwips(Bezeichnung1, 120, 270, 8535, 225);
-    // The status line itself has no mouse behaviour: over it the text stays.
-    Track(Bezeichnung1);
+    auto* status = new HintLine(Bezeichnung1);
+    status->ClearOver(this);
+    for (QGroupBox* frame : frames) status->ClearOver(frame);
+    status->KeepOver(Bezeichnung1);
 
     for (const ButtonSpec& row : kButtons) {
-        QWidget* container = row.frame == kOnWindow ? static_cast<QWidget*>(this) : frames_[static_cast<std::size_t>(row.frame)];
-        auto* button = new QPushButton(QString::fromUtf8(row.caption), container);
-        button->setObjectName(QString::fromUtf8(row.name));
-        PlaceTwips(button, row.left, row.top, row.width, row.height);
-        Track(button);
-        if (row.status) statusTexts_.emplace_back(button, QString::fromUtf8(row.status));
+        QWidget* container = row.frame == kOnWindow ? static_cast<QWidget*>(this) : frames[static_cast<std::size_t>(row.frame)];
+        QPushButton* button = MakeButton(container, QString::fromUtf8(row.name), QString::fromUtf8(row.caption),
+                                         {row.left, row.top, row.width, row.height});
+        if (row.status) status->ShowOver(button, QString::fromUtf8(row.status));
+        else status->KeepOver(button);
         connect(button, &QPushButton::clicked, this, row.click);
     }
 
@@ -118,11 +119,6 @@ frmZoltauswahl::frmZoltauswahl(ScreenSlots& screens, QWidget* parent) : QWidget(
 }
 
 void frmZoltauswahl::Form_Load() { CenterOnDesktop(this); }
-
-void frmZoltauswahl::Track(QWidget* widget) {
-    widget->setMouseTracking(true);
-    if (widget != this) widget->installEventFilter(this);
-}
 
 void frmZoltauswahl::Befehl1_Click() { screens_.EndProgram(); }
 void frmZoltauswahl::Befehl2_Click() { screens_.Open(ScreenId::ZinsSheet); }
@@ -142,32 +138,6 @@ void frmZoltauswahl::Befehl10_Click() {
     // The lottery picker stands in for the menu while it is open and shows it again on closing.
     // Without a picker to show, hiding the menu would leave the user with no window at all.
     if (screens_.Open(ScreenId::frmKugel1)) hide();
-}
-
-bool frmZoltauswahl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseMove) return QWidget::eventFilter(watched, event);
-    const auto* move = static_cast<QMouseEvent*>(event);
-    // While a mouse button is held the button itself needs the moves (press and drag off).
-    const bool consume = move->buttons() == Qt::NoButton;
-    for (const auto& [button, text] : statusTexts_) {
-        if (watched == button) {
-            Bezeichnung1->setText(text);
-            return consume;
-        }
-    }
-    for (QGroupBox* frame : frames_) {
-        if (watched == frame) {
-            Bezeichnung1->clear();
-            return consume;
-        }
-    }
-    // "Hinweis" and the status line itself: the last text stays.
-    return consume;
-}
-
-void frmZoltauswahl::mouseMoveEvent(QMouseEvent* event) {
-    Bezeichnung1->clear();
-    event->accept();
 }
 
 void frmZoltauswahl::paintEvent(QPaintEvent*) {

@@ -2,11 +2,6 @@
 // The selection menu: one button per calculator, the status line, the end of the program.
 
 #include <QWidget>
-#include <vector>
-
-class QGroupBox;
-class QLabel;
-class QPushButton;
 
 namespace zolt {
 class ScreenSlots;
@@ -32,19 +27,13 @@ public:
     void Befehl17_Click();  // "Kreditvergleich"
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;  // Form_MouseMove: the background clears
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
-    void Track(QWidget* widget);
 
     ScreenSlots& screens_;
-    std::vector<QGroupBox*> frames_;             // Rahmen1 .. Rahmen4
-    std::vector<std::pair<QPushButton*, QString>> statusTexts_;  // buttons that explain themselves
-    QLabel* Bezeichnung1 = nullptr;              // the status line
 };
 
 }  // namespace zolt

@@ -8,6 +8,7 @@ struct BounceState {
     int y = 0;
     int dx = 0;
     int dy = 0;
+    friend bool operator==(const BounceState&, const BounceState&) = default;
 };
 
 struct BounceArea {

@@ -133,10 +133,11 @@ std::vector<InputDevice> ReadInputDevices(std::string_view devices) {
         if (line.size() < 3 || line[1] != ':') return;
         std::string_view key, value;
         if (!SplitAt(line.substr(2), '=', key, value)) return;
-        if (line[0] == 'N' && key == "Name") {
+        // "N: Name=..." and "H: Handlers=...": the key alone tells the lines apart.
+        if (key == "Name") {
             if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
             result.back().name = std::string(value);
-        } else if (line[0] == 'H' && key == "Handlers") {
+        } else if (key == "Handlers") {
             result.back().handlers = Words(value);
         }
     });

@@ -1,85 +1,90 @@
-#include <QPushButton>
-#include <QtTest>
+// Every button of the menu opens one screen of the table; the screen's way back hides it and
+// the next press shows the same instance (the lottery picker instead takes the menu's place
+// and is destroyed on closing). "Beenden" and the menu's window frame unload every opened
+// screen in the table's order, the menu last, and then end the program.
 
-#include "app/ScreenTable.h"
 #include "support/ScreenTestKit.h"
-#include "ui/common/ScreenSlots.h"
 
 using namespace zolt;
 using namespace zolt::testing;
 
-Q_DECLARE_METATYPE(zolt::ScreenId)
-
-// Every calculator button of the menu creates its screen on first use, the screen's own
-// return button only hides it, and the next press shows the very same instance again.
 class MenuScreensTest : public QObject {
     Q_OBJECT
+
+    // Presses the screen's buttons and menu items, those whose captions lead back first, until
+    // one of them has hidden the screen.
+    static void GoBack(QWidget* screen) {
+        static const QRegularExpression back(QStringLiteral("^&?(zurück|beenden|end)\\b"), QRegularExpression::CaseInsensitiveOption);
+        const ScreenControls controls = ControlsOf(screen);
+        QStringList names = controls.buttons + controls.actions;
+        const auto caption = [screen](const QString& name) {
+            QAction* item = MenuItem(screen, name);
+            return item ? item->text() : Find(screen, name)->property("text").toString();
+        };
+        std::stable_partition(names.begin(), names.end(), [&](const QString& name) { return back.match(caption(name)).hasMatch(); });
+        for (const QString& name : names) {
+            if (!screen->isVisible()) return;
+            if (QAction* item = MenuItem(screen, name)) item->trigger();
+            else Click(Find(screen, name));
+        }
+    }
 
 private slots:
     void buttonOpensAndReturnHides_data() {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<ScreenId>("screen");
-        QTest::addColumn<QString>("screenName");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("returnButton");
-        auto row = [](const char* name, const char* button, const char* caption, ScreenId screen,
-                      const char* screenName, const char* title, const char* back) {
-            QTest::newRow(name) << QString::fromUtf8(button) << QString::fromUtf8(caption) << screen
-                                << QString::fromUtf8(screenName) << QString::fromUtf8(title)
-                                << QString::fromUtf8(back);
-        };
-        row("bonds", "Befehl3", "Bundesschatzbriefe", ScreenId::frmBuschatz, "frmBuschatz", "Bundesschatzbriefe",
-            "Befehl2");
-        row("rising", "Befehl14", "Plussparen-Extrasparen", ScreenId::frmExtra, "frmExtra", "Plussparen-Extrasparen",
-            "Befehl2");
-        row("target", "Befehl15", "Summen-Sparen", ScreenId::frmSSumme, "frmSSumme", "Summen-Sparen", "Befehl3");
-        row("term", "Befehl6", "Kredit-Laufzeit", ScreenId::frmLaufzeit, "frmLaufzeit", "Kredit-Laufzeit Ermittlung",
-            "Befehl3");
-        row("rate", "Befehl7", "Kredit-Zinssatzermittlung", ScreenId::frmKZinssatz, "frmKZinssatz",
-            "Kredit-Zinssatz Ermittlung", "Befehl3");
-        row("comparison", "Befehl17", "Kreditvergleich", ScreenId::frmKreditvergleich, "frmKreditvergleich",
-            "Vergleich von Kreditangeboten", "Befehl2");
-        row("annuity", "Befehl8", "Rente", ScreenId::frmRente, "frmRente", "Ewige Rente / Kapitalrente", "Befehl3");
-        row("multiple", "Befehl13", "Kapital-Vervielfachung", ScreenId::frmVielfach, "frmVielfach",
-            "Vervielfachung eines Kapitals", "Befehl1");
-        row("interest", "Befehl4", "Zinsatzermittlung", ScreenId::frmZinssatz, "frmZinssatz", "Zinsatzermittlung",
-            "Befehl2");
-        row("notes", "Befehl16", "Hinweis", ScreenId::frmHinweis, "frmHinweis", "Hinweis", "Befehl1");
+        ProgramSlots program;
+        for (const QString& name : ControlsOf(program.screens.Open(ScreenId::frmZoltauswahl)).buttons)
+            if (name != QLatin1String("Befehl1")) QTest::newRow(qPrintable(name)) << name;
     }
 
     void buttonOpensAndReturnHides() {
         QFETCH(QString, button);
-        QFETCH(QString, caption);
-        QFETCH(ScreenId, screen);
-        QFETCH(QString, screenName);
-        QFETCH(QString, title);
-        QFETCH(QString, returnButton);
+        ProgramSlots program;
+        BoxRecorder boxes;
+        QWidget* menu = program.screens.Open(ScreenId::frmZoltauswahl);
+        Click(Find(menu, button));
+        std::vector<ScreenId> opened;
+        for (ScreenId id : EveryScreen())
+            if (id != ScreenId::frmZoltauswahl && program.screens.Get(id)) opened.push_back(id);
+        QCOMPARE(opened.size(), 1u);
+        QPointer<QWidget> screen = program.screens.Get(opened[0]);
+        const bool picker = opened[0] == ScreenId::frmKugel1;
+        QVERIFY(screen->isVisible());
+        QCOMPARE(menu->isVisible(), !picker);
+        GoBack(screen);
+        QVERIFY(!screen->isVisible() && menu->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(screen.isNull(), picker);
+        Click(Find(menu, button));
+        QVERIFY(program.screens.Get(opened[0])->isVisible());
+        QCOMPARE(program.screens.Get(opened[0]) == screen, !picker);
+    }
 
-        ScreenSlots screens;
-        screens.SetQuitHandler([] {});
-        RegisterScreens(screens);
-        QWidget* menu = screens.Open(ScreenId::frmZoltauswahl);
-        QVERIFY(menu);
-        auto* press = Find<QPushButton>(menu, button);
-        QCOMPARE(press->text(), caption);
-        QVERIFY(!screens.Get(screen));
+    void endUnloadsInTableOrder_data() {
+        QTest::addColumn<bool>("byFrame");
+        QTest::newRow("Beenden") << false;
+        QTest::newRow("window frame") << true;
+    }
 
-        Click(press);
-        QWidget* opened = screens.Get(screen);
-        QVERIFY(opened);
-        QVERIFY(opened->isVisible());
-        QVERIFY(menu->isVisible());
-        QCOMPARE(opened->objectName(), screenName);
-        QCOMPARE(opened->windowTitle(), title);
-
-        Click(Find<QPushButton>(opened, returnButton));
-        QVERIFY(!opened->isVisible());
-        QCOMPARE(screens.Get(screen), opened);
-
-        Click(press);
-        QCOMPARE(screens.Get(screen), opened);
-        QVERIFY(opened->isVisible());
+    void endUnloadsInTableOrder() {
+        QFETCH(bool, byFrame);
+        ProgramSlots program;
+        std::vector<ScreenId> expected, order;
+        for (ScreenId id : EveryScreen()) {
+            if (id == ScreenId::frmHinweis) continue;  // a screen never opened is skipped
+            QVERIFY(program.screens.Open(id));
+            expected.push_back(id);
+        }
+        connect(&program.screens, &ScreenSlots::screenUnloaded, [&](ScreenId id) {
+            order.push_back(id);
+            QCOMPARE(program.quits, 0);  // the end comes after the last unload
+        });
+        QWidget* menu = program.screens.Get(ScreenId::frmZoltauswahl);
+        if (byFrame) QVERIFY(menu->close());
+        else Click(Find(menu, QStringLiteral("Befehl1")));
+        QCOMPARE(order, expected);
+        QCOMPARE(program.quits, 1);
+        QVERIFY(!program.screens.Open(ScreenId::frmRente));  // ending is final
     }
 };
 

@@ -5,21 +5,13 @@
 namespace zolt {
 namespace {
 
-TEST(BounceMotion, MovesByItsStepInsideTheArea) {
-    const BounceState next = BounceStep({100, 100, 5, -3}, 32, 32, {0, 0, 800, 600});
-    EXPECT_EQ(next.x, 105);
-    EXPECT_EQ(next.y, 97);
-    EXPECT_EQ(next.dx, 5);
-    EXPECT_EQ(next.dy, -3);
-}
-
-TEST(BounceMotion, BouncesOffTheRightAndTopEdges) {
-    // Right edge: the last fitting x is 800 - 32 = 768; 766 + 5 overshoots by 3.
-    BounceState next = BounceStep({766, 2, 5, -3}, 32, 32, {0, 0, 800, 600});
-    EXPECT_EQ(next.x, 765);
-    EXPECT_EQ(next.dx, -5);
-    EXPECT_EQ(next.y, 1);  // 2 - 3 = -1 is reflected to 1
-    EXPECT_EQ(next.dy, 3);
+TEST(BounceMotion, MovesByItsStepAndBouncesOffTheEdges) {
+    EXPECT_EQ(BounceStep({100, 100, 5, -3}, 32, 32, {0, 0, 800, 600}), (BounceState{105, 97, 5, -3}));
+    // Right edge: the last fitting x is 800 - 32 = 768; 766 + 5 overshoots by 3 and comes back
+    // to 765. Top edge: 2 - 3 = -1 is reflected to 1.
+    EXPECT_EQ(BounceStep({766, 2, 5, -3}, 32, 32, {0, 0, 800, 600}), (BounceState{765, 1, -5, 3}));
+    // An area smaller than the sprite pins it to the area's corner.
+    EXPECT_EQ(BounceStep({5, 5, 3, 3}, 32, 32, {10, 20, 16, 16}), (BounceState{10, 20, 3, 3}));
 }
 
 TEST(BounceMotion, StaysInsideOverManySteps) {
@@ -29,7 +21,7 @@ TEST(BounceMotion, StaysInsideOverManySteps) {
     for (int i = 0; i < 10000; ++i) {
         const int before = state.dx;
         state = BounceStep(state, 40, 30, area);
-        if (state.dx != before) ++bouncesX;
+        bouncesX += state.dx != before;
         ASSERT_GE(state.x, area.left);
         ASSERT_LE(state.x + 40, area.left + area.width);
         ASSERT_GE(state.y, area.top);
@@ -37,12 +29,6 @@ TEST(BounceMotion, StaysInsideOverManySteps) {
     }
     // 70000 pixels of travel over a 984-pixel track: about 71 bounces.
     EXPECT_NEAR(bouncesX, 70000 / 984, 2);
-}
-
-TEST(BounceMotion, TinyAreaPinsTheSprite) {
-    const BounceState next = BounceStep({5, 5, 3, 3}, 32, 32, {10, 20, 16, 16});
-    EXPECT_EQ(next.x, 10);
-    EXPECT_EQ(next.y, 20);
 }
 
 }  // namespace

@@ -1,22 +1,18 @@
 #pragma once
-// Checks for hostile-input tests: what a user must never see after any input.
+// What a user must never see after any input.
 
-#include <QString>
 #include <QStringList>
 
 class QWidget;
 
 namespace zolt::testing {
 
-// The texts hostile inputs are typed as: huge, negative, zero, letters, beyond the double range.
+// The texts hostile inputs are typed as: empty, letters, signs, zero, beyond the double range.
 QStringList HostileTexts();
-
-// True when the text spells a non-finite number as a word of its own ("inf", "NaN", "1.#INF",
-// "∞"); "Inflation" or "Info" are fine.
+// A non-finite number as a word of its own ("inf", "NaN", "1.#INF", "∞"; not "Info"), or an
+// exponent of 300 or more (1,8E+308) that only an overflow produces.
 bool ShowsNonFinite(const QString& text);
-
-// Every field, label, combo box and (the first rows of every) list below root whose text
-// shows a non-finite number ("nan", "inf", "∞"), as "Name: text". Empty when all is well.
+// The fields, labels and (first rows of) lists below root that show one, as "Name: text".
 QStringList NonFiniteTexts(QWidget* root);
 
 }  // namespace zolt::testing

@@ -1,8 +1,6 @@
 #include "support/ScreenTestKit.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-
+#include "app/ScreenTable.h"
 #include "ui/common/FormKit.h"
 #include "ui/common/TableExport.h"
 
@@ -14,31 +12,85 @@ BoxRecorder::BoxRecorder() {
     SetPrintPreviewer([](QPrinter&, const std::function<void(QPrinter*)>&) {});
 }
 
-BoxRecorder::~BoxRecorder() { SetBoxInterceptor({}), SetSaveNameChooser({}), SetPrintPreviewer({}); }
+BoxRecorder::~BoxRecorder() {
+    SetBoxInterceptor({});
+    SetSaveNameChooser({});
+    SetPrintPreviewer({});
+}
+
+QStringList Texts(QWidget* root, const QStringList& names) {
+    QStringList texts;
+    for (const QString& name : names) {
+        QWidget* control = Find(root, name);
+        auto* combo = qobject_cast<QComboBox*>(control);
+        texts << (combo ? combo->currentText() : control ? control->property("text").toString() : QString());
+    }
+    return texts;
+}
 
 void TypeInto(QWidget* field, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-        edit->setFocus();
-        edit->selectAll();
-        edit->del();
-        // QTest::keyClicks only knows Latin-1 keys; other characters (the euro sign) are
-        // typed as text input the way an input method delivers them.
-        for (const QChar ch : text) {
-            if (ch.unicode() < 0x80) {
-                QTest::keyClick(edit, ch.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-            }
-        }
-        return;
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (!edit) return SetFieldText(field, text);
+    edit->setFocus();
+    edit->selectAll();
+    edit->del();
+    // Keys for Latin-1 characters; others (the euro sign) as an input method delivers them.
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) QTest::keyClick(edit, ch.toLatin1());
+        else QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
-    SetFieldText(field, text);
 }
 
 void Click(QWidget* button) {
-    if (auto* push = qobject_cast<QAbstractButton*>(button)) {
-        QTest::mouseClick(push, Qt::LeftButton);
+    if (auto* push = qobject_cast<QAbstractButton*>(button)) QTest::mouseClick(push, Qt::LeftButton);
+}
+
+ProgramSlots::ProgramSlots() {
+    RegisterScreens(screens);
+    screens.SetQuitHandler([this] { ++quits; });
+}
+
+std::vector<ScreenId> EveryScreen() {
+    std::vector<ScreenId> ids;
+    for (int i = 0; i < static_cast<int>(ScreenId::Count); ++i) ids.push_back(static_cast<ScreenId>(i));
+    return ids;
+}
+
+bool PartOfComposite(const QWidget* widget, const QWidget* screen) {
+    for (const QWidget* w = widget->parentWidget(); w && w != screen; w = w->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+            qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QMenu*>(w) || qobject_cast<const QMenuBar*>(w))
+            return true;
     }
+    return false;
+}
+
+static QList<QAction*> MenuItems(QWidget* screen) {
+    QList<QAction*> items;
+    for (const QMenuBar* bar : screen->findChildren<QMenuBar*>())
+        for (const QMenu* menu : bar->findChildren<QMenu*>())
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator() && !action->menu()) items << action;
+    return items;
+}
+
+ScreenControls ControlsOf(QWidget* screen) {
+    ScreenControls controls;
+    for (const QWidget* widget : screen->findChildren<QWidget*>()) {
+        if (PartOfComposite(widget, screen)) continue;
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        const auto* combo = qobject_cast<const QComboBox*>(widget);
+        if ((edit && !edit->isReadOnly()) || (combo && combo->isEditable())) controls.fields << widget->objectName();
+        if (qobject_cast<const QAbstractButton*>(widget)) controls.buttons << widget->objectName();
+    }
+    for (const QAction* action : MenuItems(screen)) controls.actions << action->objectName();
+    return controls;
+}
+
+QAction* MenuItem(QWidget* screen, const QString& name) {
+    for (QAction* action : MenuItems(screen))
+        if (action->objectName() == name) return action;
+    return nullptr;
 }
 
 }  // namespace zolt::testing

@@ -1,30 +1,28 @@
 #pragma once
-// Helpers for screen tests: capture message boxes without blocking, find controls by name.
+// Helpers for screen tests: message boxes captured, controls found by name, the screens of
+// the program's screen table, what a user can use on a screen.
 
-#include <QApplication>
-#include <QString>
-#include <QTest>
-#include <QLineEdit>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 #include <type_traits>
 #include <vector>
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/ScreenSlots.h"
 
-#include "ui/common/MessageBoxes.h"
+Q_DECLARE_METATYPE(zolt::ScreenId)
 
 namespace zolt::testing {
 
 // While alive, every ShowInputError/ShowNote is recorded here instead of opening a modal box,
-// and the file dialog and print preview of a table's export are cancelled without showing.
+// and the file dialog and print preview of a table's export are cancelled without showing
+// (destroy one before making the next).
 class BoxRecorder {
 public:
     BoxRecorder();
     ~BoxRecorder();
     BoxRecorder(const BoxRecorder&) = delete;
-    BoxRecorder& operator=(const BoxRecorder&) = delete;
-
     const std::vector<ShownBox>& boxes() const { return boxes_; }
     int count() const { return static_cast<int>(boxes_.size()); }
     const ShownBox& last() const { return boxes_.back(); }
@@ -34,23 +32,35 @@ private:
     std::vector<ShownBox> boxes_;
 };
 
-// The control called name below root (root itself when it carries the name); fails the
-// running test when there is none.
+// The control called name below root (or root itself); fails the running test when missing.
 template <typename T = QWidget>
 T* Find(QWidget* root, const QString& name) {
-    if (root->objectName() == name) {
-        if (auto* self = qobject_cast<T*>(root)) return self;
-    }
+    if (auto* self = qobject_cast<T*>(root); self && root->objectName() == name) return self;
     T* found = root->findChild<T*>(name);
     if (!found) QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
     return found;
 }
+QStringList Texts(QWidget* root, const QStringList& names);  // what the named controls show
+void TypeInto(QWidget* field, const QString& text);          // as a user replaces a field's text
+void Click(QWidget* button);                                 // with the left mouse button
 
-// Types the text into a line edit as a user would replace its content.
-void TypeInto(QWidget* field, const QString& text);
+// Slots holding every screen of the program's table; ending the program is only counted.
+struct ProgramSlots {
+    ProgramSlots();
+    ScreenSlots screens;
+    int quits = 0;
+};
+std::vector<ScreenId> EveryScreen();  // in the order of the end sequence
 
-// Clicks a button (QAbstractButton) with the left mouse button.
-void Click(QWidget* button);
+// Part of a composite control (a combo box's line edit, a view's scroll bars, a menu's items).
+bool PartOfComposite(const QWidget* widget, const QWidget* screen);
+// What a user can type into (line edits, editable combo boxes), press (buttons) or choose
+// (menu-bar items) on a screen, by object name.
+struct ScreenControls {
+    QStringList fields, buttons, actions;
+};
+ScreenControls ControlsOf(QWidget* screen);
+QAction* MenuItem(QWidget* screen, const QString& name);  // nullptr when there is none
 
 // The screen under test with slots of its own and a box recorder, made afresh for every test
 // function: call Open() from init() and Close() from cleanup().

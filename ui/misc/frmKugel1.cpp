@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "core/NumberRules.h"
+#include "ui/common/FormControls.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
@@ -62,20 +63,14 @@ QFont ScreenFont(double points, bool bold = false) {
     return font;
 }
 
-QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* parent, const QColor& back) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
+QGroupBox* MakeColouredFrame(QWidget* parent, const QString& name, const QString& caption, const QColor& back,
+                             TwipsRect at) {
+    QGroupBox* frame = MakeFrame(parent, name, caption, at);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, back);
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
     return frame;
-}
-
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 bool DefaultPrinterInstalled() { return !QPrinterInfo::defaultPrinter().isNull(); }
@@ -105,137 +100,116 @@ frmKugel1::frmKugel1(ScreenSlots& screens, QWidget* parent)
     printFallback_ = {DefaultPrinterInstalled, AskForPdf, AskPdfPath};
 
     // The ticket, left.
-    Rahmen6 = MakeFrame(QStringLiteral("Rahmen6"), QStringLiteral("Tip"), this, Qt::yellow);
+    QGroupBox* Rahmen6 = MakeColouredFrame(this, QStringLiteral("Rahmen6"), QStringLiteral("Tip"), Qt::yellow, {240, 120, 2820, 2940});
     QPalette redCaption = Rahmen6->palette();
     redCaption.setColor(QPalette::WindowText, Qt::red);
     Rahmen6->setPalette(redCaption);
-    PlaceTwips(Rahmen6, 240, 120, 2820, 2940);
-    Bild2 = new QWidget(Rahmen6);
-    Bild2->setObjectName(QStringLiteral("Bild2"));
-    QPalette yellow = Bild2->palette();
+    Bild2_ = MakeControl<QWidget>(Rahmen6, QStringLiteral("Bild2"), {150, 300, 2505, 2505});
+    QPalette yellow = Bild2_->palette();
     yellow.setColor(QPalette::Window, Qt::yellow);
     yellow.setColor(QPalette::WindowText, Qt::black);
-    Bild2->setPalette(yellow);
-    Bild2->setAutoFillBackground(true);
-    PlaceTwips(Bild2, 150, 300, 2505, 2505);
-    Bild2->installEventFilter(this);
+    Bild2_->setPalette(yellow);
+    Bild2_->setAutoFillBackground(true);
+    Bild2_->installEventFilter(this);
     for (int n = 1; n <= kLottoHighest; ++n) {
-        auto* cell = MakeLabel(ArrayName(QStringLiteral("Bezeichnung6"), n), QString::number(n), Bild2);
+        const int row = (n - 1) / 7;
+        const int column = (n - 1) % 7;
+        QLabel* cell = MakeLabel(Bild2_, ArrayName(QStringLiteral("Bezeichnung6"), n), QString::number(n),
+                                 {kCellOrigin + column * kCellPitch, kCellOrigin + row * kCellPitch, kCellSize, kCellSize});
         cell->setAlignment(Qt::AlignCenter);
         cell->setFont(ScreenFont(9.75));
         cell->setAutoFillBackground(true);
-        const int row = (n - 1) / 7;
-        const int column = (n - 1) % 7;
-        PlaceTwips(cell, kCellOrigin + column * kCellPitch, kCellOrigin + row * kCellPitch, kCellSize, kCellSize);
-        Bezeichnung6[static_cast<std::size_t>(n)] = cell;
+        Bezeichnung6_[static_cast<std::size_t>(n)] = cell;
     }
 
     // The delay, below the ticket.
-    Rahmen2 = MakeFrame(QStringLiteral("Rahmen2"), QStringLiteral("Verzögerung"), this, palette().color(QPalette::Window));
-    PlaceTwips(Rahmen2, 240, 3180, 2820, 1080);
-    HBildlauf1 = new QScrollBar(Qt::Horizontal, Rahmen2);
-    HBildlauf1->setObjectName(QStringLiteral("HBildlauf1"));
-    PlaceTwips(HBildlauf1, 150, 330, 2520, 255);
-    Bezeichnung5 = MakeLabel(QStringLiteral("Bezeichnung5"), QStringLiteral("0 Sek"), Rahmen2);
-    PlaceTwips(Bezeichnung5, 150, 690, 720, 255);
-    Bezeichnung8 = MakeLabel(QStringLiteral("Bezeichnung8"), QString(), Rahmen2);
-    Bezeichnung8->setAlignment(Qt::AlignCenter);
-    PlaceTwips(Bezeichnung8, 1050, 690, 720, 255);
-    Bezeichnung7 = MakeLabel(QStringLiteral("Bezeichnung7"), QStringLiteral("1 sek"), Rahmen2);
-    Bezeichnung7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PlaceTwips(Bezeichnung7, 1950, 690, 720, 255);
+    QGroupBox* Rahmen2 = MakeColouredFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Verzögerung"),
+                                           palette().color(QPalette::Window), {240, 3180, 2820, 1080});
+    HBildlauf1_ = MakeControl<QScrollBar>(Rahmen2, QStringLiteral("HBildlauf1"), {150, 330, 2520, 255});
+    HBildlauf1_->setOrientation(Qt::Horizontal);
+    MakeLabel(Rahmen2, QStringLiteral("Bezeichnung5"), QStringLiteral("0 Sek"), {150, 690, 720, 255});
+    Bezeichnung8_ = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung8"), QString(), {1050, 690, 720, 255});
+    Bezeichnung8_->setAlignment(Qt::AlignCenter);
+    MakeLabel(Rahmen2, QStringLiteral("Bezeichnung7"), QStringLiteral("1 sek"), {1950, 690, 720, 255})
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Befehl1 = new QPushButton(kStart, this);
-    Befehl1->setObjectName(QStringLiteral("Befehl1"));
-    PlaceTwips(Befehl1, 240, 4440, 1335, 420);
-    Befehl3 = new QPushButton(QStringLiteral("Print"), this);
-    Befehl3->setObjectName(QStringLiteral("Befehl3"));
-    Befehl3->setEnabled(false);
-    PlaceTwips(Befehl3, 1725, 4440, 1335, 420);
-    Befehl2 = new QPushButton(QStringLiteral("End"), this);
-    Befehl2->setObjectName(QStringLiteral("Befehl2"));
-    PlaceTwips(Befehl2, 240, 4980, 2820, 420);
+    Befehl1_ = MakeButton(this, QStringLiteral("Befehl1"), kStart, {240, 4440, 1335, 420});
+    Befehl3_ = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Print"), {1725, 4440, 1335, 420});
+    Befehl3_->setEnabled(false);
+    QPushButton* Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("End"), {240, 4980, 2820, 420});
 
     // The balls, right.
-    Rahmen1 = MakeFrame(QStringLiteral("Rahmen1"), QStringLiteral("Computertips in geordneter Reihenfolge"), this,
-                        QColor(255, 255, 192));
-    PlaceTwips(Rahmen1, 3300, 120, 5610, 1440);
+    QGroupBox* Rahmen1 = MakeColouredFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Computertips in geordneter Reihenfolge"),
+                                           QColor(255, 255, 192), {3300, 120, 5610, 1440});
     for (std::size_t k = 0; k < kTipSize; ++k) {
         const int left = 300 + static_cast<int>(k) * kBallPitch;
-        auto* ball = new Ball(Rahmen1);
-        ball->setObjectName(ArrayName(QStringLiteral("Figur1"), static_cast<int>(k)));
-        PlaceTwips(ball, left, 480, kBallSize, kBallSize);
-        Figur1[k] = ball;
-        auto* label = MakeLabel(ArrayName(QStringLiteral("Bezeichnung1"), static_cast<int>(k)), QString(), Rahmen1);
+        Figur1_[k] = MakeControl<Ball>(Rahmen1, ArrayName(QStringLiteral("Figur1"), static_cast<int>(k)),
+                                       {left, 480, kBallSize, kBallSize});
+        QLabel* label = MakeLabel(Rahmen1, ArrayName(QStringLiteral("Bezeichnung1"), static_cast<int>(k)), QString(),
+                                  {left + 90, 480 + 195, kBallSize - 180, 300});
         label->setFont(ScreenFont(9.75, true));
         label->setAlignment(Qt::AlignCenter);
-        PlaceTwips(label, left + 90, 480 + 195, kBallSize - 180, 300);
-        Bezeichnung1[k] = label;
+        Bezeichnung1_[k] = label;
     }
 
     // Decoration of the ball frame: a box around the row of balls, an empty label and three
     // rules beneath it. Kept under their names; they do nothing.
-    auto* box = new QFrame(Rahmen1);
-    box->setObjectName(QStringLiteral("Figur2"));
+    auto* box = MakeControl<QFrame>(Rahmen1, QStringLiteral("Figur2"), {180, 360, 5250, 930});
     box->setFrameShape(QFrame::Box);
-    PlaceTwips(box, 180, 360, 5250, 930);
     box->lower();
-    MakeLabel(QStringLiteral("Bezeichnung2"), QString(), Rahmen1)->hide();
+    MakeLabel(Rahmen1, QStringLiteral("Bezeichnung2"), QString(), {})->hide();
     for (int i = 1; i <= 3; ++i) {
-        auto* rule = new QFrame(Rahmen1);
-        rule->setObjectName(QStringLiteral("Linie%1").arg(i));
-        rule->setFrameShape(QFrame::HLine);
-        PlaceTwips(rule, 180, 1290 + i * 30, 5250, 15);
+        MakeControl<QFrame>(Rahmen1, QStringLiteral("Linie%1").arg(i), {180, 1290 + i * 30, 5250, 15})
+            ->setFrameShape(QFrame::HLine);
     }
 
-    Bezeichnung3 = MakeLabel(QStringLiteral("Bezeichnung3"), QStringLiteral("Computertips in Listenform"), this);
-    PlaceTwips(Bezeichnung3, 3300, 1740, 5610, 255);
-    Liste1 = new QListWidget(this);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
+    MakeLabel(this, QStringLiteral("Bezeichnung3"), QStringLiteral("Computertips in Listenform"), {3300, 1740, 5610, 255});
+    Liste1_ = MakeControl<QListWidget>(this, QStringLiteral("Liste1"), {3300, 2040, 5610, 1920});
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSizeF(8.25);
-    Liste1->setFont(fixed);
-    Liste1->setUniformItemSizes(true);
+    Liste1_->setFont(fixed);
+    Liste1_->setUniformItemSizes(true);
 
     pause_ = new QTimer(this);
+    pause_->setObjectName(QStringLiteral("tmrPause"));
     pause_->setSingleShot(true);
     connect(pause_, &QTimer::timeout, this, &frmKugel1::NextStep);
-    connect(HBildlauf1, &QScrollBar::valueChanged, this, &frmKugel1::HBildlauf1_Change);
-    connect(Befehl1, &QPushButton::clicked, this, &frmKugel1::Befehl1_Click);
+    connect(HBildlauf1_, &QScrollBar::valueChanged, this, &frmKugel1::HBildlauf1_Change);
+    connect(Befehl1_, &QPushButton::clicked, this, &frmKugel1::Befehl1_Click);
     connect(Befehl2, &QPushButton::clicked, this, &frmKugel1::Befehl2_Click);
-    connect(Befehl3, &QPushButton::clicked, this, &frmKugel1::Befehl3_Click);
+    connect(Befehl3_, &QPushButton::clicked, this, &frmKugel1::Befehl3_Click);
     Form_Load();
 }
 
 void frmKugel1::Form_Load() {
     CenterOnDesktop(this);
-    PlaceTwips(Liste1, 3300, 2040, 5610, 1920);  // the list is 1920 twips high
-    HBildlauf1->setRange(0, 10);
-    HBildlauf1->setPageStep(2);
-    HBildlauf1->setSingleStep(1);
-    HBildlauf1->setValue(5);
-    HBildlauf1_Change(HBildlauf1->value());
+    PlaceTwips(Liste1_, 3300, 2040, 5610, 1920);  // the list is 1920 twips high
+    HBildlauf1_->setRange(0, 10);
+    HBildlauf1_->setPageStep(2);
+    HBildlauf1_->setSingleStep(1);
+    HBildlauf1_->setValue(5);
+    HBildlauf1_Change(HBildlauf1_->value());
 }
 
 void frmKugel1::HBildlauf1_Change(int position) {
-    DelaySeconds = position / 10.0;
-    Bezeichnung8->setText(ToQ(FormatNumber(DelaySeconds, "0.0")) + QStringLiteral(" Sek"));
+    delaySeconds_ = position / 10.0;
+    Bezeichnung8_->setText(ToQ(FormatNumber(delaySeconds_, "0.0")) + QStringLiteral(" Sek"));
 }
 
 void frmKugel1::Befehl1_Click() {
-    if (Befehl1->text() == kStop) {
+    if (Befehl1_->text() == kStop) {
         // The tip in progress still completes; the loop ends after its list line.
-        StopRequested = true;
-        Befehl1->setText(kStart);
-        Befehl3->setEnabled(true);
+        stopRequested_ = true;
+        Befehl1_->setText(kStart);
+        Befehl3_->setEnabled(true);
         return;
     }
-    Befehl1->setText(kStop);
-    StopRequested = false;
-    Liste1->clear();
-    TipCount = 0;
-    Befehl3->setEnabled(false);
+    Befehl1_->setText(kStop);
+    stopRequested_ = false;
+    Liste1_->clear();
+    tipCount_ = 0;
+    Befehl3_->setEnabled(false);
     RunDrawLoop();
 }
 
@@ -249,7 +223,7 @@ void frmKugel1::RunDrawLoop() {
 // The pauses are timer intervals: between the steps the event loop runs, so the screen stays
 // usable, a changed delay applies to the next pause, and closing the screen simply ends the
 // sequence with the timer that belongs to it.
-void frmKugel1::SchedulePause() { pause_->start(static_cast<int>(std::lround(DelaySeconds * 1000))); }
+void frmKugel1::SchedulePause() { pause_->start(static_cast<int>(std::lround(delaySeconds_ * 1000))); }
 
 void frmKugel1::NextStep() {
     switch (phase_) {
@@ -272,10 +246,10 @@ void frmKugel1::NextStep() {
 }
 
 void frmKugel1::StartTip() {
-    ++TipCount;
+    ++tipCount_;
     const QColor windowBack = palette().color(QPalette::Base);
     for (int n = 1; n <= kLottoHighest; ++n) {
-        QLabel* cell = Bezeichnung6[static_cast<std::size_t>(n)];
+        QLabel* cell = Bezeichnung6_[static_cast<std::size_t>(n)];
         QPalette plain = cell->palette();
         plain.setColor(QPalette::Window, windowBack);
         plain.setColor(QPalette::WindowText, Qt::black);
@@ -283,8 +257,8 @@ void frmKugel1::StartTip() {
         cell->setFont(ScreenFont(9.75));
     }
     for (std::size_t k = 0; k < kTipSize; ++k) {
-        Figur1[k]->hide();
-        Bezeichnung1[k]->hide();
+        Figur1_[k]->hide();
+        Bezeichnung1_[k]->hide();
     }
     tip_ = drawer_.DrawTip();
     revealed_ = 0;
@@ -293,29 +267,29 @@ void frmKugel1::StartTip() {
 void frmKugel1::RevealNext() {
     const std::size_t k = revealed_++;
     const int n = tip_[k];
-    QLabel* cell = Bezeichnung6[static_cast<std::size_t>(n)];
+    QLabel* cell = Bezeichnung6_[static_cast<std::size_t>(n)];
     QPalette lit = cell->palette();
     lit.setColor(QPalette::Window, kRevealBack);
     lit.setColor(QPalette::WindowText, kRevealText);
     cell->setPalette(lit);
     cell->setFont(ScreenFont(9.75, true));
-    Bezeichnung1[k]->setText(QString::number(n));
-    Figur1[k]->show();
-    Bezeichnung1[k]->show();
-    Bezeichnung1[k]->raise();
+    Bezeichnung1_[k]->setText(QString::number(n));
+    Figur1_[k]->show();
+    Bezeichnung1_[k]->show();
+    Bezeichnung1_[k]->raise();
 }
 
 void frmKugel1::FinishTip() {
-    Liste1->addItem(ToQ(TipLine(TipCount, tip_)));
-    Liste1->scrollToBottom();
-    if (StopRequested) {
+    Liste1_->addItem(ToQ(TipLine(tipCount_, tip_)));
+    Liste1_->scrollToBottom();
+    if (stopRequested_) {
         phase_ = Phase::Idle;
         return;
     }
-    if (TipCount >= tipLimit_) {
+    if (tipCount_ >= tipLimit_) {
         EndSequence();
         ShowNote(this,
-                 Paragraphs({QStringLiteral("Es wurden %1 Tips gezogen; mehr fasst eine Folge nicht.").arg(TipCount),
+                 Paragraphs({QStringLiteral("Es wurden %1 Tips gezogen; mehr fasst eine Folge nicht.").arg(tipCount_),
                              QStringLiteral("Die Ziehung wurde angehalten.")}),
                  kCaption);
         return;
@@ -327,9 +301,9 @@ void frmKugel1::FinishTip() {
 void frmKugel1::EndSequence() {
     pause_->stop();
     phase_ = Phase::Idle;
-    StopRequested = true;
-    Befehl1->setText(kStart);
-    Befehl3->setEnabled(true);
+    stopRequested_ = true;
+    Befehl1_->setText(kStart);
+    Befehl3_->setEnabled(true);
 }
 
 void frmKugel1::Befehl2_Click() {
@@ -345,7 +319,7 @@ void frmKugel1::closeEvent(QCloseEvent* event) {
 }
 
 bool frmKugel1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Bild2 && event->type() == QEvent::Paint) {
+    if (watched == Bild2_ && event->type() == QEvent::Paint) {
         DrawCellFrames();
         return true;
     }
@@ -354,11 +328,11 @@ bool frmKugel1::eventFilter(QObject* watched, QEvent* event) {
 
 void frmKugel1::DrawCellFrames() {
     // Each cell looks sunken: dark grey along its top and left edge one pixel outside it,
-    // white along its bottom and right edge. The design's 5-twip offset of the white lines
+    // white along its bottom and right edge. The white lines' offset of 5 twips
     // is a third of a pixel and falls onto the pixel just outside the cell.
-    QPainter painter(Bild2);
+    QPainter painter(Bild2_);
     for (int n = 1; n <= kLottoHighest; ++n) {
-        const QRect cell = Bezeichnung6[static_cast<std::size_t>(n)]->geometry();
+        const QRect cell = Bezeichnung6_[static_cast<std::size_t>(n)]->geometry();
         const int left = cell.left() - 1;
         const int top = cell.top() - 1;
         const int right = cell.left() + cell.width();
@@ -376,10 +350,10 @@ void frmKugel1::Befehl3_Click() { PrintTips(8, 50, 53); }
 
 void frmKugel1::PrintTips(double leftMarginMm, double rightMarginMm, int entriesPerPage) {
     std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(Liste1->count()));
-    for (int i = 0; i < Liste1->count(); ++i) entries.push_back(ToStd(Liste1->item(i)->text()));
+    entries.reserve(static_cast<std::size_t>(Liste1_->count()));
+    for (int i = 0; i < Liste1_->count(); ++i) entries.push_back(ToStd(Liste1_->item(i)->text()));
     const std::vector<TipPage> pages = PaginateTips(entries, entriesPerPage);
-    const auto follow = [this](int index) { Liste1->setCurrentRow(index); };
+    const auto follow = [this](int index) { Liste1_->setCurrentRow(index); };
 
     if (printFallback_.printerInstalled && printFallback_.printerInstalled()) {
         QPrinter printer(QPrinterInfo::defaultPrinter());

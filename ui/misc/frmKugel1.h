@@ -8,7 +8,6 @@
 
 #include "core/Lottery.h"
 
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -61,10 +60,9 @@ private:
 
     ScreenSlots& screens_;
 
-    // Screen state
-    int TipCount = 0;
-    bool StopRequested = false;
-    double DelaySeconds = 0;
+    int tipCount_ = 0;            // tips drawn since the last "Start"
+    bool stopRequested_ = false;  // "Stop" pressed: the tip in progress is the last
+    double delaySeconds_ = 0;     // the pause before each tip and each revealed number
     LottoDrawer drawer_;
     LottoTip tip_{};
     std::size_t revealed_ = 0;
@@ -73,22 +71,15 @@ private:
     PrintFallback printFallback_;
     int tipLimit_ = kMaxTipsPerSequence;
 
-    QGroupBox* Rahmen2 = nullptr;
-    QScrollBar* HBildlauf1 = nullptr;
-    QLabel* Bezeichnung5 = nullptr;
-    QLabel* Bezeichnung7 = nullptr;
-    QLabel* Bezeichnung8 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QGroupBox* Rahmen6 = nullptr;
-    QWidget* Bild2 = nullptr;
-    std::array<QLabel*, kLottoHighest + 1> Bezeichnung6{};  // index = number, 1..49
-    QPushButton* Befehl2 = nullptr;
-    QLabel* Bezeichnung3 = nullptr;
-    QListWidget* Liste1 = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    QGroupBox* Rahmen1 = nullptr;
-    std::array<QWidget*, kTipSize> Figur1{};
-    std::array<QLabel*, kTipSize> Bezeichnung1{};
+    QScrollBar* HBildlauf1_ = nullptr;
+    QLabel* Bezeichnung8_ = nullptr;
+    QPushButton* Befehl1_ = nullptr;
+    QPushButton* Befehl3_ = nullptr;
+    QWidget* Bild2_ = nullptr;
+    std::array<QLabel*, kLottoHighest + 1> Bezeichnung6_{};  // index = number, 1..49
+    QListWidget* Liste1_ = nullptr;
+    std::array<QWidget*, kTipSize> Figur1_{};
+    std::array<QLabel*, kTipSize> Bezeichnung1_{};
 };
 
 }  // namespace zolt

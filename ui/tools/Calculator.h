@@ -10,15 +10,13 @@
 
 class QLabel;
 class QPushButton;
-class QFrame;
 
 namespace zolt {
-class ScreenSlots;
 
 class Calculator : public QWidget {
     Q_OBJECT
 public:
-    explicit Calculator(ScreenSlots& screens, QWidget* parent = nullptr);
+    explicit Calculator(QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -33,17 +31,14 @@ private:
     void Cancel_Click();
     void ShowOutcome(CalcOutcome outcome);
 
-    ScreenSlots& screens_;
     DeskCalculator calc_;
-    QLabel* Readout = nullptr;
-    std::array<QPushButton*, 10> Number{};
-    std::array<QPushButton*, 5> Operator{};
-    QPushButton* Cancel = nullptr;
-    QPushButton* CancelEntry = nullptr;
-    QPushButton* Decimal = nullptr;
-    QPushButton* Percent = nullptr;
-    QFrame* Linie1 = nullptr;
-    QFrame* Linie2 = nullptr;
+    QLabel* Readout_ = nullptr;
+    std::array<QPushButton*, 10> Number_{};
+    std::array<QPushButton*, 5> Operator_{};
+    QPushButton* Cancel_ = nullptr;
+    QPushButton* CancelEntry_ = nullptr;
+    QPushButton* Decimal_ = nullptr;
+    QPushButton* Percent_ = nullptr;
 };
 
 }  // namespace zolt

@@ -80,6 +80,8 @@ Kernel KernelInfo() {
     return {QString::fromLocal8Bit(names.sysname), QString::fromLocal8Bit(names.release), QString::fromLocal8Bit(names.machine)};
 }
 
+namespace {
+
 QString OperatingSystemText() {
     std::optional<QString> text = ReadTextFile(QStringLiteral("/etc/os-release"));
     if (!text) text = ReadTextFile(QStringLiteral("/usr/lib/os-release"));
@@ -108,6 +110,52 @@ QString ProcessorText() {
     return line;
 }
 
+QString VideoDriverText(const QString& platformName) {
+    QString text = ToQ(DisplayServerName(ToStd(platformName)));
+    const QStringList drivers = DrmDrivers();
+    if (!drivers.isEmpty()) text += QStringLiteral(" (") + drivers.join(QStringLiteral(", ")) + QStringLiteral(")");
+    return text;
+}
+
+QString NetworkText() {
+    const QDir net(QStringLiteral("/sys/class/net"));
+    if (!net.exists()) return kUnknown;
+    QStringList up;
+    for (const QString& name : net.entryList(QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (name == QStringLiteral("lo")) continue;
+        const std::optional<QString> state = ReadTextFile(net.filePath(name + QStringLiteral("/operstate")));
+        if (state && state->trimmed() == QStringLiteral("up")) up << name;
+    }
+    return up.isEmpty() ? QStringLiteral("keine") : up.join(QStringLiteral(", "));
+}
+
+std::optional<QStringList> KernelMice() {
+    const std::optional<QString> devices = ReadTextFile(QStringLiteral("/proc/bus/input/devices"));
+    if (!devices) return std::nullopt;
+    QStringList names;
+    for (const std::string& name : MouseNames(ReadInputDevices(ToStd(*devices)))) names << ToQ(name);
+    return names;
+}
+
+QString KeyboardLayoutText(const QString& platformName) {
+    if (platformName == QStringLiteral("xcb")) {
+        const std::string layout = XkbLayoutFromQuery(ToStd(RunQuietly(QStringLiteral("setxkbmap"), {QStringLiteral("-query")})));
+        if (!layout.empty()) return ToQ(layout);
+    }
+    if (const std::optional<QString> defaults = ReadTextFile(QStringLiteral("/etc/default/keyboard"))) {
+        const std::string layout = XkbLayoutFromDefaults(ToStd(*defaults));
+        if (!layout.empty()) return ToQ(layout);
+    }
+    return kUnknown;
+}
+
+}  // namespace
+
+SystemFactTexts GatherFacts(const QString& platformName) {
+    return {OperatingSystemText(), OperatingModeText(), BaseSystemText(), ProcessorText(), VideoDriverText(platformName),
+            NetworkText(), KernelMice(), KeyboardLayoutText(platformName)};
+}
+
 std::optional<quint64> FreeMemoryBytes() {
     const std::optional<Memory> memory = ReadMemory();
     if (!memory || !memory->availableBytes) return std::nullopt;
@@ -129,13 +177,6 @@ std::optional<int> FreeHomeSpacePercent() {
                    static_cast<std::uint64_t>(storage.bytesTotal()));
 }
 
-QString VideoDriverText() {
-    QString text = ToQ(DisplayServerName(ToStd(QGuiApplication::platformName())));
-    const QStringList drivers = DrmDrivers();
-    if (!drivers.isEmpty()) text += QStringLiteral(" (") + drivers.join(QStringLiteral(", ")) + QStringLiteral(")");
-    return text;
-}
-
 QString ResolutionText(const QScreen* screen) {
     if (!screen) return kUnknown;
     const QSize size = screen->geometry().size() * screen->devicePixelRatio();
@@ -147,24 +188,8 @@ QString ColourCountText(const QScreen* screen) {
     return QString::number(ScreenColourCount(screen->depth(), 1));
 }
 
-QString NetworkText() {
-    const QDir net(QStringLiteral("/sys/class/net"));
-    if (!net.exists()) return kUnknown;
-    QStringList up;
-    for (const QString& name : net.entryList(QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (name == QStringLiteral("lo")) continue;
-        const std::optional<QString> state = ReadTextFile(net.filePath(name + QStringLiteral("/operstate")));
-        if (state && state->trimmed() == QStringLiteral("up")) up << name;
-    }
-    return up.isEmpty() ? QStringLiteral("keine") : up.join(QStringLiteral(", "));
-}
-
-std::optional<QString> MouseText() {
-    QStringList names;
-    const std::optional<QString> devices = ReadTextFile(QStringLiteral("/proc/bus/input/devices"));
-    if (devices) {
-        for (const std::string& name : MouseNames(ReadInputDevices(ToStd(*devices)))) names << ToQ(name);
-    }
+std::optional<QString> MouseText(const std::optional<QStringList>& kernelMice) {
+    QStringList names = kernelMice.value_or(QStringList());
     // The display server's own pointers count too (a virtual X server's mouse, a remote
     // desktop). X11's "Virtual core" devices only stand for the others, and Qt's "core
     // pointer" is a stand-in that Qt makes up when the platform names no device.
@@ -174,7 +199,7 @@ std::optional<QString> MouseText() {
         if (!names.contains(device->name())) names << device->name();
     }
     if (!names.isEmpty()) return names.join(QStringLiteral(", "));
-    if (!devices) return kUnknown;
+    if (!kernelMice) return kUnknown;
     return std::nullopt;
 }
 
@@ -183,18 +208,6 @@ QString LanguageText() {
     if (locale.language() == QLocale::C) return QStringLiteral("C");
     const QString native = locale.nativeLanguageName();
     return native.isEmpty() ? locale.name() : native + QStringLiteral(" (") + locale.name() + QStringLiteral(")");
-}
-
-QString KeyboardLayoutText() {
-    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
-        const std::string layout = XkbLayoutFromQuery(ToStd(RunQuietly(QStringLiteral("setxkbmap"), {QStringLiteral("-query")})));
-        if (!layout.empty()) return ToQ(layout);
-    }
-    if (const std::optional<QString> defaults = ReadTextFile(QStringLiteral("/etc/default/keyboard"))) {
-        const std::string layout = XkbLayoutFromDefaults(ToStd(*defaults));
-        if (!layout.empty()) return ToQ(layout);
-    }
-    return kUnknown;
 }
 
 bool HasAudioOutput() {

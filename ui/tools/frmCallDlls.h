@@ -8,15 +8,16 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "core/BounceMotion.h"
+#include "ui/tools/SystemQueries.h"
 
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QTimer;
 
 namespace zolt {
@@ -26,14 +27,22 @@ class frmMenus;
 class frmCallDlls : public QWidget {
     Q_OBJECT
 public:
-    explicit frmCallDlls(ScreenSlots& screens, QWidget* parent = nullptr);
+    // Gathers the facts from the files and programs of the system; it runs on a worker thread
+    // so that the screen opens at once and fills its fields when the answers arrive.
+    using FactGatherer = std::function<sysinfo::SystemFactTexts(const QString& platformName)>;
+
+    explicit frmCallDlls(ScreenSlots& screens, QWidget* parent = nullptr, FactGatherer gatherFacts = {});
     ~frmCallDlls() override;
 
     // The sprite's own top-level window (nullptr until the window was first minimised).
     QWidget* SpriteWindow() const;
-    QTimer* BounceTimer() const { return tmrBounce; }
+    QTimer* BounceTimer() const { return tmrBounce_; }
     // Which of the information frames 1 to 4 is shown.
     int ShownInfoFrame() const { return shownFrame_; }
+
+signals:
+    // The facts asked on the worker thread have arrived and are shown.
+    void factsShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,7 +51,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(FactGatherer gatherFacts);
+    void ShowFacts(const sysinfo::SystemFactTexts& facts);
     void Form_Resize();
     void Befehl1_Click();
     void tmrSysInfo_Timer();
@@ -56,17 +66,15 @@ private:
 
     ScreenSlots& screens_;
     QPointer<frmMenus> menus_;
-    std::array<QGroupBox*, 5> fraInfo{};
-    std::array<QLabel*, 15> lblInfo{};  // [1] to [14]; there is no [0] and no [7]
-    std::array<QFrame*, 3> shpFrame{};  // [1], [2]
-    std::array<QFrame*, 3> shpBar{};
-    std::array<QLabel*, 3> lblResInfo{};
-    std::array<QLabel*, 3> lblR{};
-    std::array<QLabel*, 2> ImgIcon{};
-    QPushButton* Befehl1 = nullptr;
-    QTimer* tmrSysInfo = nullptr;
-    QTimer* tmrBounce = nullptr;
-    std::unique_ptr<QWidget> picSprite;  // a window of its own, not a child: see StartSprite
+    std::array<QGroupBox*, 5> fraInfo_{};
+    std::array<QLabel*, 15> lblInfo_{};  // [1] to [14]; there is no [0] and no [7]
+    std::array<QFrame*, 3> shpFrame_{};  // [1], [2]
+    std::array<QFrame*, 3> shpBar_{};
+    std::array<QLabel*, 3> lblResInfo_{};
+    std::array<QLabel*, 2> ImgIcon_{};
+    QTimer* tmrSysInfo_ = nullptr;
+    QTimer* tmrBounce_ = nullptr;
+    std::unique_ptr<QWidget> picSprite_;  // a window of its own, not a child: see StartSprite
     BounceState sprite_;
     int shownFrame_ = 1;
 };

@@ -3,8 +3,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/common/FormControls.h"
 #include "ui/common/Layout.h"
-#include "ui/common/ScreenSlots.h"
 
 namespace zolt {
 
@@ -39,25 +39,21 @@ const char* const kNoteLines[] = {
 
 }  // namespace
 
-frmHinweis::frmHinweis(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
+frmHinweis::frmHinweis(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmHinweis"));
     setWindowTitle(QStringLiteral("Hinweis"));
     setFont(DialogFont());
     SetClientTwips(this, 11520, 6780);
 
-    Liste1 = new QListWidget(this);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
-    Liste1->setSortingEnabled(false);
+    Liste1_ = MakeControl<QListWidget>(this, QStringLiteral("Liste1"), {120, 120, 11280, 5940});
+    Liste1_->setSortingEnabled(false);
     QFont notes(QStringLiteral("Times New Roman"));
     notes.setPointSizeF(9.75);
     notes.setStyleHint(QFont::Serif);
-    Liste1->setFont(notes);
-    PlaceTwips(Liste1, 120, 120, 11280, 5940);
+    Liste1_->setFont(notes);
 
-    Befehl1 = new QPushButton(QStringLiteral("Zurück"), this);
-    Befehl1->setObjectName(QStringLiteral("Befehl1"));
-    PlaceTwips(Befehl1, 4740, 6210, 2040, 420);
-    connect(Befehl1, &QPushButton::clicked, this, &frmHinweis::Befehl1_Click);
+    Befehl1_ = MakeButton(this, QStringLiteral("Befehl1"), QStringLiteral("Zurück"), {4740, 6210, 2040, 420});
+    connect(Befehl1_, &QPushButton::clicked, this, &frmHinweis::Befehl1_Click);
 
     // The donation label is not created: the program has no donation address.
     Form_Load();
@@ -65,7 +61,7 @@ frmHinweis::frmHinweis(ScreenSlots& screens, QWidget* parent) : QWidget(parent),
 
 void frmHinweis::Form_Load() {
     CenterOnDesktop(this);
-    for (const char* line : kNoteLines) Liste1->addItem(QString::fromUtf8(line));
+    for (const char* line : kNoteLines) Liste1_->addItem(QString::fromUtf8(line));
 }
 
 void frmHinweis::Befehl1_Click() { hide(); }

@@ -7,21 +7,19 @@ class QListWidget;
 class QPushButton;
 
 namespace zolt {
-class ScreenSlots;
 
 class frmHinweis : public QWidget {
     Q_OBJECT
 public:
-    explicit frmHinweis(ScreenSlots& screens, QWidget* parent = nullptr);
+    explicit frmHinweis(QWidget* parent = nullptr);
 
     void Befehl1_Click();  // "Zurück"
 
 private:
     void Form_Load();
 
-    ScreenSlots& screens_;
-    QListWidget* Liste1 = nullptr;
-    QPushButton* Befehl1 = nullptr;
+    QListWidget* Liste1_ = nullptr;
+    QPushButton* Befehl1_ = nullptr;
 };
 
 }  // namespace zolt

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/common/FormControls.h"
 #include "ui/common/Layout.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
@@ -18,30 +19,23 @@ namespace zolt {
 namespace {
 
 const QString kTitle = QStringLiteral("Kalender-Info");
-const QColor kDesignColour(192, 255, 192);
+// The calendar's own background, until the colour mixer changes it.
+const QColor kOwnColour(192, 255, 192);
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width, int height = 255) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    PlaceTwips(label, left, top, width, height);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width, int height) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    PlaceTwips(button, left, top, width, height);
-    return button;
-}
-
-QLineEdit* MakeResultField(QWidget* parent, const QString& name, int left, int top, int width) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setReadOnly(true);
+// A day count, hidden until the first result.
+QLineEdit* MakeDayCount(QWidget* parent, const QString& name, TwipsRect at) {
+    QLineEdit* field = MakeOutputField(parent, name, at);
     field->setAlignment(Qt::AlignRight);
-    PlaceTwips(field, left, top, width, 315);
-    field->hide();  // shown with the first result
+    field->hide();
     return field;
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
+    QLabel* label = MakeLabel(parent, name, caption, at);
+    QFont bold = DialogFont();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
 
 QStringList Numbers(int first, int last) {
@@ -87,54 +81,42 @@ frmKalender::frmKalender(ScreenSlots& screens, QWidget* parent) : QWidget(parent
     setFont(DialogFont());
     SetClientTwips(this, 6000, 4950);
     setAutoFillBackground(true);
-    SetBackColor(kDesignColour);
+    SetBackColor(kOwnColour);
 
-    Bezeichnung5 = MakeLabel(this, QStringLiteral("Bezeichnung5"),
-                             QStringLiteral("- Gregorianischer Kalender, gültig ab 15 Oktober 1582 -"), 480, 120, 5400);
-    Bezeichnung5->setAlignment(Qt::AlignCenter);
-    Befehl4 = MakeButton(this, QStringLiteral("Befehl4"), QStringLiteral("F"), 120, 120, 255, 255);
+    QLabel* heading = MakeLabel(this, QStringLiteral("Bezeichnung5"),
+                                QStringLiteral("- Gregorianischer Kalender, gültig ab 15 Oktober 1582 -"), {480, 120, 5400, 255});
+    heading->setAlignment(Qt::AlignCenter);
+    QPushButton* Befehl4 = MakeButton(this, QStringLiteral("Befehl4"), QStringLiteral("F"), {120, 120, 255, 255});
     Befehl4->setToolTip(QStringLiteral("Farbe ändern"));
 
-    Rahmen3 = new QGroupBox(QStringLiteral("Gesuchtes Datum"), this);
-    Rahmen3->setObjectName(QStringLiteral("Rahmen3"));
-    PlaceTwips(Rahmen3, 120, 480, 5760, 1800);
+    QGroupBox* Rahmen3 = MakeFrame(this, QStringLiteral("Rahmen3"), QStringLiteral("Gesuchtes Datum"), {120, 480, 5760, 1800});
     asked_ = MakeDateCombos(Rahmen3, QString(), QStringLiteral("Gesuchtes Datum"), {"Tag", "Monat", "Jahr"},
                             {QStringLiteral("Bezeichnung1"), QStringLiteral("Bezeichnung2"), QStringLiteral("Bezeichnung3")});
-    Befehl1 = MakeButton(Rahmen3, QStringLiteral("Befehl1"), QStringLiteral("Berechnung"), 3840, 480, 1680, 375);
-    Bezeichnung6 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Dieser Tag ist ein -->"), 120, 1020, 1920);
-    BezResultat = MakeLabel(Rahmen3, QStringLiteral("BezResultat"), QString(), 2100, 1020, 2400);
-    QFont bold = DialogFont();
-    bold.setBold(true);
-    BezResultat->setFont(bold);
-    Bezeichnung7 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Zwischen gesuchten und heutigen "), 120, 1410, 3000);
-    Bezeichnung11 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung11"), QStringLiteral("Tag liegen"), 3120, 1410, 900);
-    Text2 = MakeResultField(Rahmen3, QStringLiteral("Text2"), 4080, 1380, 1020);
-    Bezeichnung9 = MakeLabel(Rahmen3, QStringLiteral("Bezeichnung9"), QStringLiteral("Tage"), 5160, 1410, 540);
+    QPushButton* Befehl1 = MakeButton(Rahmen3, QStringLiteral("Befehl1"), QStringLiteral("Berechnung"), {3840, 480, 1680, 375});
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung6"), QStringLiteral("Dieser Tag ist ein -->"), {120, 1020, 1920, 255});
+    BezResultat_ = MakeBoldLabel(Rahmen3, QStringLiteral("BezResultat"), QString(), {2100, 1020, 2400, 255});
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung7"), QStringLiteral("Zwischen gesuchten und heutigen "), {120, 1410, 3000, 255});
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung11"), QStringLiteral("Tag liegen"), {3120, 1410, 900, 255});
+    Text2_ = MakeDayCount(Rahmen3, QStringLiteral("Text2"), {4080, 1380, 1020, 315});
+    MakeLabel(Rahmen3, QStringLiteral("Bezeichnung9"), QStringLiteral("Tage"), {5160, 1410, 540, 255});
 
-    Bezeichnung10 = MakeLabel(this, QStringLiteral("Bezeichnung10"), QStringLiteral("  Anzahl der Tage zwischen zwei Datumsangaben"),
-                              120, 2400, 5760);
-    Bezeichnung10->setFont(bold);
+    MakeBoldLabel(this, QStringLiteral("Bezeichnung10"), QStringLiteral("  Anzahl der Tage zwischen zwei Datumsangaben"),
+                  {120, 2400, 5760, 255});
 
-    Rahmen1 = new QGroupBox(QStringLiteral("Datum 1"), this);
-    Rahmen1->setObjectName(QStringLiteral("Rahmen1"));
-    PlaceTwips(Rahmen1, 120, 2760, 2820, 1440);
+    QGroupBox* Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QStringLiteral("Datum 1"), {120, 2760, 2820, 1440});
     first_ = MakeDateCombos(Rahmen1, QStringLiteral("1"), QStringLiteral("Datum 1"), {"Tag", "Monat", "  Jahr"},
                             {QStringLiteral("Bezeichnung14"), QStringLiteral("Bezeichnung15"), QStringLiteral("Bezeichnung16")});
-    Bezeichnung12 = MakeLabel(Rahmen1, QStringLiteral("Bezeichnung12"), QString(), 120, 1020, 2580);
-    Bezeichnung12->setFont(bold);
+    Bezeichnung12_ = MakeBoldLabel(Rahmen1, QStringLiteral("Bezeichnung12"), QString(), {120, 1020, 2580, 255});
 
-    Rahmen2 = new QGroupBox(QStringLiteral("Datum 2"), this);
-    Rahmen2->setObjectName(QStringLiteral("Rahmen2"));
-    PlaceTwips(Rahmen2, 3060, 2760, 2820, 1440);
+    QGroupBox* Rahmen2 = MakeFrame(this, QStringLiteral("Rahmen2"), QStringLiteral("Datum 2"), {3060, 2760, 2820, 1440});
     second_ = MakeDateCombos(Rahmen2, QStringLiteral("2"), QStringLiteral("Datum 2"), {"Tag", "Monat", "Jahr"},
                              {QStringLiteral("Bezeichnung17"), QStringLiteral("Bezeichnung18"), QStringLiteral("Bezeichnung20")});
-    Bezeichnung19 = MakeLabel(Rahmen2, QStringLiteral("Bezeichnung19"), QString(), 120, 1020, 2580);
-    Bezeichnung19->setFont(bold);
+    Bezeichnung19_ = MakeBoldLabel(Rahmen2, QStringLiteral("Bezeichnung19"), QString(), {120, 1020, 2580, 255});
 
-    Text1 = MakeResultField(this, QStringLiteral("Text1"), 120, 4380, 1200);
-    Bezeichnung13 = MakeLabel(this, QStringLiteral("Bezeichnung13"), QStringLiteral("Tage"), 1380, 4410, 600);
-    Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnung"), 2220, 4350, 1680, 375);
-    Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Beenden"), 4200, 4350, 1680, 375);
+    Text1_ = MakeDayCount(this, QStringLiteral("Text1"), {120, 4380, 1200, 315});
+    MakeLabel(this, QStringLiteral("Bezeichnung13"), QStringLiteral("Tage"), {1380, 4410, 600, 255});
+    QPushButton* Befehl3 = MakeButton(this, QStringLiteral("Befehl3"), QStringLiteral("Berechnung"), {2220, 4350, 1680, 375});
+    QPushButton* Befehl2 = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("Beenden"), {4200, 4350, 1680, 375});
 
     connect(Befehl1, &QPushButton::clicked, this, [this] { Befehl1_Click(); });
     connect(Befehl2, &QPushButton::clicked, this, [this] { Befehl2_Click(); });
@@ -148,26 +130,25 @@ frmKalender::DateCombos frmKalender::MakeDateCombos(QGroupBox* frame, const QStr
                                                     const QStringList& headings, const std::array<QString, 3>& headingNames) {
     DateCombos combos;
     combos.caption = caption;
-    auto make = [&](const QString& name, int left, int width) {
-        auto* combo = new QComboBox(frame);
-        combo->setObjectName(name + suffix);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setMaxVisibleItems(12);
-        PlaceTwips(combo, left, 480, width, 315);
-        return combo;
-    };
     // The top frame is wide; the two lower ones hold the same four boxes closer together.
     const bool wide = suffix.isEmpty();
     const int step = wide ? 840 : 660;
     const int width = wide ? 780 : 630;
-    combos.day = make(QStringLiteral("KombiTag"), 120, width);
-    combos.month = make(QStringLiteral("KombiMonat"), 120 + step, width);
-    combos.century = make(QStringLiteral("KombiJahrhundert"), 120 + 2 * step, width);
-    combos.year = make(QStringLiteral("KombiJahrzehnt"), 120 + 3 * step, width);
-    MakeLabel(frame, headingNames[0], headings[0], 120, 240, width);
-    MakeLabel(frame, headingNames[1], headings[1], 120 + step, 240, width);
-    MakeLabel(frame, headingNames[2], headings[2], 120 + 2 * step, 240, 2 * width);
+    auto make = [&](const QString& name, int column) {
+        auto* combo = MakeControl<QComboBox>(frame, name + suffix, {120 + column * step, 480, width, 315});
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setMaxVisibleItems(12);
+        return combo;
+    };
+    combos.day = make(QStringLiteral("KombiTag"), 0);
+    combos.month = make(QStringLiteral("KombiMonat"), 1);
+    combos.century = make(QStringLiteral("KombiJahrhundert"), 2);
+    combos.year = make(QStringLiteral("KombiJahrzehnt"), 3);
+    for (int i = 0; i < 3; ++i) {
+        MakeLabel(frame, headingNames[static_cast<std::size_t>(i)], headings[i],
+                  {120 + i * step, 240, i == 2 ? 2 * width : width, 255});
+    }
     return combos;
 }
 
@@ -230,9 +211,9 @@ std::optional<CalendarDate> frmKalender::ReadChecked(const DateCombos& combos) {
 void frmKalender::Befehl1_Click() {
     const std::optional<CalendarDate> date = ReadChecked(asked_);
     if (!date) return;
-    BezResultat->setText(ToQ(WeekdayName(WeekdayIndex(*date))));
-    Text2->setText(QString::number(DaysBetween(Today(), *date)));
-    Text2->show();
+    BezResultat_->setText(ToQ(WeekdayName(WeekdayIndex(*date))));
+    Text2_->setText(QString::number(DaysBetween(Today(), *date)));
+    Text2_->show();
 }
 
 void frmKalender::Befehl3_Click() {
@@ -240,10 +221,10 @@ void frmKalender::Befehl3_Click() {
     if (!first) return;
     const std::optional<CalendarDate> second = ReadChecked(second_);
     if (!second) return;
-    Text1->setText(QString::number(DaysBetween(*first, *second)));
-    Text1->show();
-    Bezeichnung12->setText(ToQ(WeekdayName(WeekdayIndex(*first))));
-    Bezeichnung19->setText(ToQ(WeekdayName(WeekdayIndex(*second))));
+    Text1_->setText(QString::number(DaysBetween(*first, *second)));
+    Text1_->show();
+    Bezeichnung12_->setText(ToQ(WeekdayName(WeekdayIndex(*first))));
+    Bezeichnung19_->setText(ToQ(WeekdayName(WeekdayIndex(*second))));
 }
 
 void frmKalender::Befehl4_Click() { screens_.Open(ScreenId::frmScrollBars); }

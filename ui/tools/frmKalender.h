@@ -12,7 +12,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace zolt {
 class ScreenSlots;
@@ -46,32 +45,18 @@ private:
     // Reads a date; reports the 29 February correction and refuses texts and days that the
     // calendar does not have, each with its message. nullopt when refused.
     std::optional<CalendarDate> ReadChecked(const DateCombos& combos);
-    DateCombos MakeDateCombos(QGroupBox* frame, const QString& suffix, const QString& caption, const QStringList& headings,
-                              const std::array<QString, 3>& headingNames);
+    static DateCombos MakeDateCombos(QGroupBox* frame, const QString& suffix, const QString& caption,
+                                     const QStringList& headings, const std::array<QString, 3>& headingNames);
 
     ScreenSlots& screens_;
-    QLabel* Bezeichnung5 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-    QGroupBox* Rahmen3 = nullptr;
     DateCombos asked_;
-    QLabel* Bezeichnung6 = nullptr;
-    QLabel* BezResultat = nullptr;
-    QLabel* Bezeichnung7 = nullptr;
-    QLabel* Bezeichnung11 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLabel* Bezeichnung9 = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    QLabel* Bezeichnung10 = nullptr;
-    QGroupBox* Rahmen1 = nullptr;
     DateCombos first_;
-    QLabel* Bezeichnung12 = nullptr;
-    QGroupBox* Rahmen2 = nullptr;
     DateCombos second_;
-    QLabel* Bezeichnung19 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Bezeichnung13 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl2 = nullptr;
+    QLabel* BezResultat_ = nullptr;   // weekday of the date asked for
+    QLineEdit* Text2_ = nullptr;      // its days from today
+    QLabel* Bezeichnung12_ = nullptr;  // weekday of date 1
+    QLabel* Bezeichnung19_ = nullptr;  // weekday of date 2
+    QLineEdit* Text1_ = nullptr;      // days from date 1 to date 2
 };
 
 }  // namespace zolt

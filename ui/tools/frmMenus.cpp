@@ -2,12 +2,13 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "ui/common/Layout.h"
-#include "ui/common/ScreenSlots.h"
 #include "ui/tools/SystemQueries.h"
 
 #ifdef ZOLT_HAVE_MULTIMEDIA
@@ -16,19 +17,19 @@
 
 namespace zolt {
 
-frmMenus::frmMenus(ScreenSlots& screens, QWidget* parent) : QWidget(parent), screens_(screens) {
+frmMenus::frmMenus(QWidget* parent, WaveFileFinder findWaveFiles) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMenus"));
     setWindowTitle(QStringLiteral("frmMenus"));
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("mnuBar"));
-    mnuBar[1] = menuBar_->addMenu(QStringLiteral("Klang"));
-    mnuBar[1]->setObjectName(ArrayName(QStringLiteral("mnuBar"), 1));
-    mnuBar[2] = menuBar_->addMenu(QStringLiteral("Systeminformationen"));
-    mnuBar[2]->setObjectName(ArrayName(QStringLiteral("mnuBar"), 2));
+    mnuBar_[1] = menuBar_->addMenu(QStringLiteral("Klang"));
+    mnuBar_[1]->setObjectName(ArrayName(QStringLiteral("mnuBar"), 1));
+    mnuBar_[2] = menuBar_->addMenu(QStringLiteral("Systeminformationen"));
+    mnuBar_[2]->setObjectName(ArrayName(QStringLiteral("mnuBar"), 2));
 
-    auto* first = mnuBar[1]->addAction(QStringLiteral("(Kein Klangsystem vorhanden)"));
+    auto* first = mnuBar_[1]->addAction(QStringLiteral("(Kein Klangsystem vorhanden)"));
     first->setObjectName(ArrayName(QStringLiteral("mnuSounds"), 0));
-    mnuSounds.push_back(first);
+    mnuSounds_.push_back(first);
     connect(first, &QAction::triggered, this, [this] { mnuSounds_Click(0); });
 
     // Entry 0 names the operating system; on this platform that is the kernel's name.
@@ -40,30 +41,43 @@ frmMenus::frmMenus(ScreenSlots& screens, QWidget* parent) : QWidget(parent), scr
                                              QString(),
                                              QStringLiteral("&Immer im Vordergrund")};
     for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
-        QAction* item = i == 4 ? mnuBar[2]->addSeparator() : mnuBar[2]->addAction(captions[static_cast<std::size_t>(i)]);
+        QAction* item = i == 4 ? mnuBar_[2]->addSeparator() : mnuBar_[2]->addAction(captions[static_cast<std::size_t>(i)]);
         item->setObjectName(ArrayName(QStringLiteral("mnuSysInfo"), i));
-        mnuSysInfo[static_cast<std::size_t>(i)] = item;
+        mnuSysInfo_[static_cast<std::size_t>(i)] = item;
         if (i != 4) connect(item, &QAction::triggered, this, [this, i] { mnuSysInfo_Click(i); });
     }
-    mnuSysInfo[5]->setCheckable(true);
+    mnuSysInfo_[5]->setCheckable(true);
 
 #ifdef ZOLT_HAVE_MULTIMEDIA
     sound_ = new QSoundEffect(this);
 #endif
-    Form_Load();
+    Form_Load(findWaveFiles ? std::move(findWaveFiles) : [] { return sysinfo::SystemWaveFiles(); });
 }
 
-void frmMenus::Form_Load() { FillSoundMenu(sysinfo::HasAudioOutput(), sysinfo::SystemWaveFiles()); }
+void frmMenus::Form_Load(WaveFileFinder findWaveFiles) {
+#ifdef ZOLT_HAVE_MULTIMEDIA
+    // The sound items are built when the list arrives; closing the screen first drops the
+    // watcher with it, and the list is not used.
+    auto* watcher = new QFutureWatcher<QStringList>(this);
+    connect(watcher, &QFutureWatcher<QStringList>::finished, this, [this, watcher] {
+        FillSoundMenu(sysinfo::HasAudioOutput(), watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(std::move(findWaveFiles)));
+#else
+    FillSoundMenu(false, {});
+#endif
+}
 
 void frmMenus::FillSoundMenu(bool hasAudioOutput, const QStringList& waveFiles) {
-    while (mnuSounds.size() > 1) {
-        delete mnuSounds.back();
-        mnuSounds.pop_back();
+    while (mnuSounds_.size() > 1) {
+        delete mnuSounds_.back();
+        mnuSounds_.pop_back();
     }
-    QAction* first = mnuSounds.front();
+    QAction* first = mnuSounds_.front();
     first->setData(QVariant());
 #ifndef ZOLT_HAVE_MULTIMEDIA
-    hasAudioOutput = false;  // built without a sound system: the design caption is true
+    hasAudioOutput = false;  // built without a sound system: the first item says so
     first->setText(QStringLiteral("(Kein Klangsystem vorhanden)"));
 #endif
     if (!hasAudioOutput) {
@@ -71,43 +85,41 @@ void frmMenus::FillSoundMenu(bool hasAudioOutput, const QStringList& waveFiles) 
         first->setText(QStringLiteral("Es ist kein Klangausgabegerät verfügbar"));
 #endif
         first->setEnabled(false);
-        return;
-    }
-    if (waveFiles.isEmpty()) {
+    } else if (waveFiles.isEmpty()) {
         first->setText(QStringLiteral("(Keine Klangdateien vorhanden)"));
         first->setEnabled(false);
-        return;
     }
-    for (int i = 0; i < waveFiles.size(); ++i) {
+    for (int i = 0; hasAudioOutput && i < waveFiles.size(); ++i) {
         // The caption is the file name up to its first dot, as in the sound folder.
         const QString caption = QFileInfo(waveFiles[i]).fileName().section(QLatin1Char('.'), 0, 0);
         QAction* item = first;
         if (i > 0) {
-            item = mnuBar[1]->addAction(caption);
+            item = mnuBar_[1]->addAction(caption);
             item->setObjectName(ArrayName(QStringLiteral("mnuSounds"), i));
             connect(item, &QAction::triggered, this, [this, i] { mnuSounds_Click(i); });
-            mnuSounds.push_back(item);
+            mnuSounds_.push_back(item);
         }
         item->setText(caption);
         item->setToolTip(waveFiles[i]);
         item->setData(waveFiles[i]);
         item->setEnabled(true);
     }
+    emit soundMenuFilled();
 }
 
 QMenu* frmMenus::SubMenu(int index) const {
     if (index < 1 || index > 2) return nullptr;
-    return mnuBar[static_cast<std::size_t>(index)];
+    return mnuBar_[static_cast<std::size_t>(index)];
 }
 
 QAction* frmMenus::SoundItem(int index) const {
     if (index < 0 || index >= SoundItemCount()) return nullptr;
-    return mnuSounds[static_cast<std::size_t>(index)];
+    return mnuSounds_[static_cast<std::size_t>(index)];
 }
 
 QAction* frmMenus::InfoItem(int index) const {
-    if (index < 0 || index >= static_cast<int>(mnuSysInfo.size())) return nullptr;
-    return mnuSysInfo[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(mnuSysInfo_.size())) return nullptr;
+    return mnuSysInfo_[static_cast<std::size_t>(index)];
 }
 
 void frmMenus::mnuSounds_Click(int index) {
@@ -125,7 +137,7 @@ void frmMenus::mnuSounds_Click(int index) {
 
 void frmMenus::mnuSysInfo_Click(int index) {
     if (index >= 0 && index <= 3) emit infoPageChosen(index);
-    if (index == 5) emit stayOnTopToggled(mnuSysInfo[5]->isChecked());
+    if (index == 5) emit stayOnTopToggled(mnuSysInfo_[5]->isChecked());
 }
 
 }  // namespace zolt

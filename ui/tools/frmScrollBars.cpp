@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/common/FormControls.h"
 #include "ui/common/Layout.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/tools/frmKalender.h"
@@ -15,25 +16,22 @@ namespace zolt {
 namespace {
 
 QLabel* MakeColourLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& colour, int top) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
+    QLabel* label = MakeLabel(parent, name, caption, {120, top, 780, 255});
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    PlaceTwips(label, 120, top, 780, 255);
     return label;
 }
 
 QScrollBar* MakeBar(QWidget* parent, const QString& name, int top) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(name);
+    auto* bar = MakeControl<QScrollBar>(parent, name, {960, top, 3495, 255});
+    bar->setOrientation(Qt::Horizontal);
     bar->setRange(0, 255);
     bar->setSingleStep(5);
     bar->setPageStep(35);
     bar->setValue(0);
     bar->setTracking(true);  // valueChanged while the thumb is dragged, not only on release
     bar->setFocusPolicy(Qt::StrongFocus);
-    PlaceTwips(bar, 960, top, 3495, 255);
     return bar;
 }
 
@@ -49,30 +47,28 @@ frmScrollBars::frmScrollBars(ScreenSlots& screens, QWidget* parent) : QWidget(pa
     palette.setColor(QPalette::Window, QColor(192, 255, 255));
     setPalette(palette);
 
-    lblRed = MakeColourLabel(this, QStringLiteral("lblRed"), QStringLiteral("&Rot"), QColor(255, 0, 0), 120);
-    hsbRed = MakeBar(this, QStringLiteral("hsbRed"), 120);
-    lblGreen = MakeColourLabel(this, QStringLiteral("lblGreen"), QStringLiteral("&Grün"), QColor(0, 128, 0), 480);
-    hsbGreen = MakeBar(this, QStringLiteral("hsbGreen"), 480);
-    lblBlue = MakeColourLabel(this, QStringLiteral("lblBlue"), QStringLiteral("&Blau"), QColor(0, 0, 255), 840);
-    hsbBlue = MakeBar(this, QStringLiteral("hsbBlue"), 840);
+    lblRed_ = MakeColourLabel(this, QStringLiteral("lblRed"), QStringLiteral("&Rot"), QColor(255, 0, 0), 120);
+    hsbRed_ = MakeBar(this, QStringLiteral("hsbRed"), 120);
+    lblGreen_ = MakeColourLabel(this, QStringLiteral("lblGreen"), QStringLiteral("&Grün"), QColor(0, 128, 0), 480);
+    hsbGreen_ = MakeBar(this, QStringLiteral("hsbGreen"), 480);
+    lblBlue_ = MakeColourLabel(this, QStringLiteral("lblBlue"), QStringLiteral("&Blau"), QColor(0, 0, 255), 840);
+    hsbBlue_ = MakeBar(this, QStringLiteral("hsbBlue"), 840);
     // The access key of a label moves to the bar after it (Alt+R, Alt+G, Alt+B).
-    lblRed->setBuddy(hsbRed);
-    lblGreen->setBuddy(hsbGreen);
-    lblBlue->setBuddy(hsbBlue);
-    for (QScrollBar* bar : {hsbRed, hsbGreen, hsbBlue}) bar->installEventFilter(this);
-    cmdClose = new QPushButton(QStringLiteral("S&chließen"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    PlaceTwips(cmdClose, 1920, 1200, 1215, 375);
+    lblRed_->setBuddy(hsbRed_);
+    lblGreen_->setBuddy(hsbGreen_);
+    lblBlue_->setBuddy(hsbBlue_);
+    for (QScrollBar* bar : {hsbRed_, hsbGreen_, hsbBlue_}) bar->installEventFilter(this);
+    cmdClose_ = MakeButton(this, QStringLiteral("cmdClose"), QStringLiteral("S&chließen"), {1920, 1200, 1215, 375});
 
     // A click on an arrow or the track and a keyboard step change the value; dragging the
     // thumb moves the slider. Both recolour at once.
-    connect(hsbRed, &QScrollBar::valueChanged, this, [this] { hsbRed_Change(); });
-    connect(hsbGreen, &QScrollBar::valueChanged, this, [this] { hsbGreen_Change(); });
-    connect(hsbBlue, &QScrollBar::valueChanged, this, [this] { hsbBlue_Change(); });
-    connect(hsbRed, &QScrollBar::sliderMoved, this, [this] { hsbRed_Scroll(); });
-    connect(hsbGreen, &QScrollBar::sliderMoved, this, [this] { hsbGreen_Scroll(); });
-    connect(hsbBlue, &QScrollBar::sliderMoved, this, [this] { hsbBlue_Scroll(); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    connect(hsbRed_, &QScrollBar::valueChanged, this, [this] { hsbRed_Change(); });
+    connect(hsbGreen_, &QScrollBar::valueChanged, this, [this] { hsbGreen_Change(); });
+    connect(hsbBlue_, &QScrollBar::valueChanged, this, [this] { hsbBlue_Change(); });
+    connect(hsbRed_, &QScrollBar::sliderMoved, this, [this] { hsbRed_Scroll(); });
+    connect(hsbGreen_, &QScrollBar::sliderMoved, this, [this] { hsbGreen_Scroll(); });
+    connect(hsbBlue_, &QScrollBar::sliderMoved, this, [this] { hsbBlue_Scroll(); });
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
 void frmScrollBars::hsbRed_Change() { hsbRed_Scroll(); }
@@ -84,7 +80,7 @@ void frmScrollBars::hsbBlue_Scroll() { ApplyCalendarColour(); }
 
 void frmScrollBars::ApplyCalendarColour() {
     // sliderPosition is where the thumb is right now, also while it is dragged.
-    const QColor colour(hsbRed->sliderPosition(), hsbGreen->sliderPosition(), hsbBlue->sliderPosition());
+    const QColor colour(hsbRed_->sliderPosition(), hsbGreen_->sliderPosition(), hsbBlue_->sliderPosition());
     // A calendar closed meanwhile is loaded again, hidden, and shows the colour when opened.
     if (auto* calendar = qobject_cast<frmKalender*>(screens_.Ensure(ScreenId::frmKalender))) calendar->SetBackColor(colour);
 }

@@ -31,13 +31,13 @@ private:
     void cmdClose_Click();
 
     ScreenSlots& screens_;
-    QLabel* lblRed = nullptr;
-    QScrollBar* hsbRed = nullptr;
-    QLabel* lblGreen = nullptr;
-    QScrollBar* hsbGreen = nullptr;
-    QLabel* lblBlue = nullptr;
-    QScrollBar* hsbBlue = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QLabel* lblRed_ = nullptr;
+    QScrollBar* hsbRed_ = nullptr;
+    QLabel* lblGreen_ = nullptr;
+    QScrollBar* hsbGreen_ = nullptr;
+    QLabel* lblBlue_ = nullptr;
+    QScrollBar* hsbBlue_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
 };
 
 }  // namespace zolt
