@@ -1,16 +1,21 @@
 // Tables leaving the program: the largest savings table (501 rates x 3650 days) as CSV, with
 // the growth of the process's peak memory; a plan of 1200 months as PDF; the chart of such a
 // plan until painted, with its stacked parts as areas and, for comparison, as Qt Charts'
-// stacked bars. The largest table once more as the savings sheet describes it (its grid page).
+// stacked bars. The largest table once more as the savings sheet describes it (its grid page);
+// the longest lists of two calculators as CSV through their screens' action.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QBarCategoryAxis>
+#include <QAbstractButton>
+#include <QAction>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -23,8 +28,11 @@
 #include "core/InterestEngine.h"
 #include "ui/common/RateTermGrid.h"
 #include "ui/common/TableExport.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/frmDiagramm.h"
+#include "ui/misc/frmRente.h"
 #include "ui/savings/ZinsSheetGrid.h"
+#include "ui/savings/frmExtra.h"
 
 namespace {
 
@@ -191,6 +199,32 @@ void BM_ChartStackedBars1200Months(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChartStackedBars1200Months)->Unit(benchmark::kMillisecond);
+
+// The screen computes its list from the entries (name, text), then its CSV action writes it.
+void BM_CsvCalculatorList(benchmark::State& state, QWidget* screen,
+                          std::vector<std::pair<const char*, const char*>> entries, const char* button) {
+    zolt::SetBoxInterceptor([](const zolt::ShownBox&) {});  // the note at the capital annuity's month limit
+    for (const auto& [name, text] : entries) {
+        if (auto* combo = screen->findChild<QComboBox*>(QString::fromLatin1(name))) combo->setEditText(QString::fromUtf8(text));
+        else screen->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    }
+    screen->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+    zolt::SetBoxInterceptor({});
+    zolt::SetSaveNameChooser([](auto*, auto&, auto&, auto&) { return TempPath("zolt_bench.csv"); });
+    auto* csv = screen->findChild<QWidget*>(QStringLiteral("Liste1"))->findChild<QAction*>(QStringLiteral("actExportCsv"));
+    for (auto _ : state) csv->trigger();
+    zolt::SetSaveNameChooser({});
+    state.counters["file_MB"] = static_cast<double>(QFileInfo(TempPath("zolt_bench.csv")).size()) / 1e6;
+    delete screen;
+}
+// 1.200.000 months: the month limit, reached by a withdrawal of a hundredth of a cent.
+BENCHMARK_CAPTURE(BM_CsvCalculatorList, annuity_1200000_months, new zolt::frmRente,
+                  {{"Text5", "1.000.000"}, {"Kombi1", "0"}, {"Text6", "0,0001"}}, "Befehl2")
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
+// 1.000.000 years, one interest payment each, at a rate small enough to stay finite.
+BENCHMARK_CAPTURE(BM_CsvCalculatorList, rising_rate_1000000_years, new zolt::frmExtra,
+                  {{"Text1", "1000"}, {"Text4", "1"}, {"Kombi5", "0,0001"}, {"Text5", "1000000"}}, "Befehl1")
+    ->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -74,16 +74,29 @@ std::size_t AnnuityTableLineCount(const CapitalAnnuityResult& result) {
     return result.capitals.size() + (result.restLine ? 1 : 0);
 }
 
+namespace {
+AnnuityMonth Month(long month, double capital, double nominalRate, double monthlyAnnuity) {
+    const double interest = MonthlyInterest(capital, nominalRate);
+    return {month, capital, interest, capital + interest - monthlyAnnuity};
+}
+
+std::string RowText(const AnnuityMonth& month, const RegionalSettings& region) {
+    return TextRow()
+        .Cell(FormatNumber(static_cast<double>(month.month), "000", region))
+        .Right(FormatNumber(month.capital, "Currency", region), 16)
+        .Right(FormatNumber(month.interest, "Currency", region), 14)
+        .Right(FormatNumber(month.remainder, "Currency", region), 17)
+        .Text();
+}
+}  // namespace
+
+AnnuityMonth AnnuityTableMonth(const CapitalAnnuityResult& result, std::size_t row) {
+    return Month(static_cast<long>(row) + 1, result.capitals[row], result.nominalRate, result.monthlyAnnuity);
+}
+
 std::string AnnuityRow(long month, double capital, double nominalRate, double monthlyAnnuity,
                        const RegionalSettings& region) {
-    const double interest = MonthlyInterest(capital, nominalRate);
-    const double after = capital + interest - monthlyAnnuity;
-    return TextRow()
-        .Cell(FormatNumber(static_cast<double>(month), "000", region))
-        .Right(FormatNumber(capital, "Currency", region), 16)
-        .Right(FormatNumber(interest, "Currency", region), 14)
-        .Right(FormatNumber(after, "Currency", region), 17)
-        .Text();
+    return RowText(Month(month, capital, nominalRate, monthlyAnnuity), region);
 }
 
 std::string AnnuityTableLine(const CapitalAnnuityResult& result, std::size_t line, const RegionalSettings& region) {
@@ -95,8 +108,7 @@ std::string AnnuityTableLine(const CapitalAnnuityResult& result, std::size_t lin
         if (line == rows) row = rows - 1;
     }
     if (row >= rows) return {};
-    return AnnuityRow(static_cast<long>(row) + 1, result.capitals[row], result.nominalRate, result.monthlyAnnuity,
-                      region);
+    return RowText(AnnuityTableMonth(result, row), region);
 }
 
 }  // namespace zolt

@@ -77,6 +77,18 @@ CapitalAnnuityResult CapitalAnnuity(const CapitalAnnuityInputs& in);
 // The interest of one month on the capital K: K × p / 1200.
 double MonthlyInterest(double capital, double nominalRate);
 
+// One month row of the table: the capital K at the start of the month, the month's interest
+// K × p / 1200 and what is left after interest and withdrawal, K + K × p / 1200 − R.
+struct AnnuityMonth {
+    long month = 0;
+    double capital = 0;
+    double interest = 0;
+    double remainder = 0;
+};
+
+// Month row `row` (0-based, row < capitals.size()); the "*** Rest ***" line is no row.
+AnnuityMonth AnnuityTableMonth(const CapitalAnnuityResult& result, std::size_t row);
+
 // The lines of the month table as the list shows them, without the closing line: the month
 // rows and the "*** Rest ***" line. Rows are built when asked for, so a long table costs
 // one double per month.

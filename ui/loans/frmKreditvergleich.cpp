@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "core/EffectiveRate.h"
 #include "core/LoanCalculators.h"
 #include "core/NumberRules.h"
 #include "ui/common/FormControls.h"
@@ -23,14 +24,15 @@ const QString kNotNumeric = QStringLiteral(
 const QString kRateZero = QStringLiteral("Nominaler Jahreszinssatz muß >0 sein.");
 
 // Rows of the columns (twips from the top of a frame): the button, four inputs, the
-// "Ausgabewerte" caption, five outputs.
+// "Ausgabewerte" caption, six outputs.
 constexpr int kButtonTop = 300;
 constexpr int kInputTops[] = {780, 1200, 1620, 2040};
 constexpr int kOutputCaptionTop = 2490;
-constexpr int kOutputTops[] = {2820, 3240, 3660, 4080, 4500};
+constexpr int kOutputTops[] = {2820, 3240, 3660, 4080, 4500, 4920};
+constexpr int kRows = 10;
 constexpr int kFieldHeight = 330;
 constexpr int kFrameTop = 120;
-constexpr int kFrameHeight = 4980;
+constexpr int kFrameHeight = 5400;
 
 // The names and starting texts of the three columns; the first amount starts with a blank.
 struct OfferColumn {
@@ -67,7 +69,7 @@ frmKreditvergleich::frmKreditvergleich(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmKreditvergleich"));
     setWindowTitle(QStringLiteral("Vergleich von Kreditangeboten"));
     setFont(DialogFont());
-    SetClientTwips(this, 9960, 5760);
+    SetClientTwips(this, 9960, 6180);
 
     // The row captions stand once, at the left, beside the "Info" button.
     QGroupBox* Rahmen1 = MakeFrame(this, QStringLiteral("Rahmen1"), QString(), {120, kFrameTop, 2520, kFrameHeight});
@@ -77,15 +79,17 @@ frmKreditvergleich::frmKreditvergleich(QWidget* parent) : QWidget(parent) {
         QStringLiteral("Jahreszinssatz in %:"), QStringLiteral("Kreditgebühren in %:"),
         QStringLiteral("Kreditgebühren in €:"), QStringLiteral("Kredit (inkl. Gebühren):"),
         QStringLiteral("Summe der Zinsen:"),    QStringLiteral("Effektiv zu zahlen:"),
-        QStringLiteral("Monatliche Raten €:"),
+        QStringLiteral("Monatliche Raten €:"),  QStringLiteral("Effektiver Jahreszins:"),
     };
-    for (int row = 0; row < 9; ++row) {
+    for (int row = 0; row < kRows; ++row) {
         const int top = (row < 4 ? kInputTops[row] : kOutputTops[row - 4]) + 45;
-        MakeLabel(Rahmen1, QStringLiteral("Bezeichnung%1").arg(row + 1), captions[row], {120, top, 2340, 255});
+        // Bezeichnung10 … 12 are the offers' "Ausgabewerte": the last caption is the next free number.
+        const int number = row < 9 ? row + 1 : 13;
+        MakeLabel(Rahmen1, QStringLiteral("Bezeichnung%1").arg(number), captions[row], {120, top, 2340, 255});
     }
     const std::array<QPushButton*, 3> buttons{BuildOffer(0), BuildOffer(1), BuildOffer(2)};
 
-    Befehl2_ = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("<<"), {120, 5220, 900, 420});
+    Befehl2_ = MakeButton(this, QStringLiteral("Befehl2"), QStringLiteral("<<"), {120, 5640, 900, 420});
 
     Rahmen5_ = MakeFrame(this, QStringLiteral("Rahmen5"), QStringLiteral("Info Kreditgebühren"), {1200, 600, 7560, 3960});
     Rahmen5_->setAutoFillBackground(true);
@@ -129,6 +133,8 @@ QPushButton* frmKreditvergleich::BuildOffer(int index) {
     offer.interest = output(2);
     offer.total = output(3);
     offer.instalment = output(4);
+    offer.effectiveRate = MakeOutputField(frame, QStringLiteral("txtEffektiv%1").arg(index + 1),
+                                          {180, kOutputTops[5], 1920, kFieldHeight});
     return button;
 }
 
@@ -165,6 +171,11 @@ void frmKreditvergleich::CalculateOffer(const Offer& offer) {
     WriteCurrency(offer.total, result.total);
     WriteCurrency(offer.interest, result.interest);
     WriteCurrency(offer.amount, amount);
+    // A term the rate cannot be found for (not whole months, or beyond the longest offer)
+    // leaves the field empty; the comparison itself stands.
+    const EffectiveRateResult effective = OfferEffectiveRate(amount, result.instalment, months);
+    offer.effectiveRate->setText(effective.error == EffectiveRateError::None ? ToQ(EffectiveRateText(effective.rate))
+                                                                             : QString());
 }
 
 void frmKreditvergleich::Befehl5_Click() {

@@ -17,7 +17,7 @@ public:
     explicit frmKreditvergleich(QWidget* parent = nullptr);
 
 private:
-    // One offer column: its four inputs and five outputs in row order.
+    // One offer column: its four inputs and six outputs in row order.
     struct Offer {
         QLineEdit* amount = nullptr;
         QLineEdit* term = nullptr;
@@ -28,6 +28,7 @@ private:
         QLineEdit* interest = nullptr;
         QLineEdit* total = nullptr;
         QLineEdit* instalment = nullptr;
+        QLineEdit* effectiveRate = nullptr;  // txtEffektiv1 … 3
     };
 
     QPushButton* BuildOffer(int index);  // the offer's button

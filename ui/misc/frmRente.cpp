@@ -17,6 +17,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
+#include "ui/common/TableExport.h"
 
 namespace zolt {
 
@@ -36,6 +37,11 @@ const QString kTooLong = QStringLiteral(
 const QString kPerpetualHint =
     QStringLiteral("Es handelt sich um eine ewige Rente. Die monatl. Zinsen sind höher als die monatl. Entnahme.");
 const QString kEndLine = QStringLiteral("---> Klicke hier auf Liste, Ende");
+// The columns of the month table as a file: what each row of Liste1 shows.
+const std::vector<ExportColumn> kMonthColumns{{QStringLiteral("Monat"), ExportKind::Number, 0},
+                                              {QStringLiteral("Kapital"), ExportKind::Amount},
+                                              {QStringLiteral("Zinsen/Monat"), ExportKind::Amount},
+                                              {QStringLiteral("Kapital+Zinsen-Rente"), ExportKind::Amount}};
 
 QLabel* RightLabel(QWidget* parent, const QString& name, const QString& caption, TwipsRect at) {
     QLabel* label = MakeLabel(parent, name, caption, at);
@@ -68,6 +74,9 @@ frmRente::frmRente(QWidget* parent) : QWidget(parent) {
         },
         {120, 780, 6720, 5070});
     tableModel_ = list.model;
+    exports_ = TableActions::Attach(list.view, kAnnuityTitle, [this] { return MonthTable(); },
+                                    [this] { return CapitalChart(); });
+    exports_->SetAvailable(false);
     Rahmen6_->setVisible(false);
 
     // Left half: the perpetual annuity.
@@ -215,7 +224,10 @@ void frmRente::Befehl2_Click() {
         const BusyPointer busy(this);
         result = CapitalAnnuity({startCapital, nominalRate, monthlyAnnuity});
     }
-    ShowTable(std::move(result));
+    ShowTable(std::move(result),
+              {QStringLiteral("Startkapital: ") + ToQ(FormatNumber(startCapital, "Currency")),
+               QStringLiteral("Nominaler Jahreszinssatz: ") + ToQ(FormatNumber(nominalRate, "#,##0.0###")) + QStringLiteral(" %"),
+               QStringLiteral("Monatliche Rente: ") + ToQ(FormatNumber(monthlyAnnuity, "Currency"))});
     ShowResults(annuity_);
 }
 
@@ -245,10 +257,37 @@ void frmRente::ShowResults(const CapitalAnnuityResult& result) {
     }
 }
 
-void frmRente::ShowTable(CapitalAnnuityResult table) {
+void frmRente::ShowTable(CapitalAnnuityResult table, QStringList inputs) {
     // The table rows, then the closing line (alone after a refused input).
     const auto lines = static_cast<int>(AnnuityTableLineCount(table)) + 1;
-    tableModel_->Reset(lines, [&] { annuity_ = std::move(table); });
+    tableModel_->Reset(lines, [&] {
+        annuity_ = std::move(table);
+        annuityInputs_ = std::move(inputs);
+    });
+    exports_->SetAvailable(!annuity_.capitals.empty());
+}
+
+std::optional<ExportTable> frmRente::MonthTable() const {
+    // One row per month; the "*** Rest ***" line before the last month carries no numbers.
+    if (annuity_.capitals.empty()) return std::nullopt;
+    return ExportTable{QStringLiteral("Kapitalrente"),
+                       windowTitle(),
+                       annuityInputs_,
+                       kMonthColumns,
+                       static_cast<qsizetype>(annuity_.capitals.size()),
+                       [this](qsizetype row, int col) -> ExportCell {
+                           const AnnuityMonth month = AnnuityTableMonth(annuity_, static_cast<std::size_t>(row));
+                           const double values[] = {static_cast<double>(month.month), month.capital, month.interest,
+                                                    month.remainder};
+                           return values[col];
+                       },
+                       {}};
+}
+
+std::optional<ChartSpec> frmRente::CapitalChart() const {
+    if (annuity_.capitals.empty()) return std::nullopt;
+    return ChartSpec{QStringLiteral("Kapitalentwicklung"), QStringLiteral("Monat"), QStringLiteral("Kapital (€)"), {}, 0,
+                     {{QStringLiteral("Kapital"), ChartSeries::Kind::Line, 1}}, std::nullopt, {}};
 }
 
 void frmRente::Befehl4_Click() {

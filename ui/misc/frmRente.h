@@ -2,7 +2,9 @@
 // Annuities: the capital a perpetual annuity needs (left half) and how long a capital lasts
 // under a monthly withdrawal, with its month table (right half).
 
+#include <QStringList>
 #include <QWidget>
+#include <optional>
 
 #include "core/Annuities.h"
 
@@ -15,6 +17,9 @@ class QRadioButton;
 
 namespace zolt {
 class RowListModel;
+class TableActions;
+struct ChartSpec;
+struct ExportTable;
 
 class frmRente : public QWidget {
     Q_OBJECT
@@ -34,11 +39,16 @@ private:
 
     // Years, months and rest of a capital annuity, or what stands in for them.
     void ShowResults(const CapitalAnnuityResult& result);
-    // Liste1 shows the month table and the closing line.
-    void ShowTable(CapitalAnnuityResult table);
+    // Liste1 shows the month table and the closing line; inputs are what produced the table.
+    void ShowTable(CapitalAnnuityResult table, QStringList inputs = {});
+    // The month rows of Liste1 for the file, the paper and the chart (nothing while it has none).
+    std::optional<ExportTable> MonthTable() const;
+    std::optional<ChartSpec> CapitalChart() const;
 
     CapitalAnnuityResult annuity_;  // what Liste1 shows
+    QStringList annuityInputs_;     // "label: value" of the entries behind annuity_
     RowListModel* tableModel_ = nullptr;
+    TableActions* exports_ = nullptr;  // of Liste1
 
     QLineEdit* Text1_ = nullptr;       // wished monthly annuity
     QComboBox* Kombi2_ = nullptr;      // nominal rate

@@ -13,6 +13,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
+#include "ui/common/TableExport.h"
 #include "ui/misc/TabStopDelegate.h"
 
 namespace zolt {
@@ -26,6 +27,10 @@ static_assert(kMaxDetailMultiple == 100'000, "the message names the limit");
 const QString kDetailsCut = QStringLiteral(
     "Die Detailliste reicht höchstens bis zur 100.000-fachen Vervielfachung; größere Vielfache werden "
     "nicht aufgeführt.");
+// The columns of the details as a file: what each line of Liste1 shows.
+const std::vector<ExportColumn> kDetailColumns{{QStringLiteral("Vervielfachung (n)"), ExportKind::Number, 1},
+                                               {QStringLiteral("Jahre"), ExportKind::Number, 0},
+                                               {QStringLiteral("Monate"), ExportKind::Number, 0}};
 }  // namespace
 
 frmVielfach::frmVielfach(QWidget* parent) : QWidget(parent) {
@@ -65,6 +70,8 @@ frmVielfach::frmVielfach(QWidget* parent) : QWidget(parent) {
         [this](int row) { return ToQ(DetailLine(details_, static_cast<std::size_t>(row))); }, {120, 540, 5760, 1500});
     detailsModel_ = list.model;
     list.view->setItemDelegate(new TabStopDelegate(8, list.view));
+    exports_ = TableActions::Attach(list.view, kTitle, [this] { return DetailsTable(); });
+    exports_->SetAvailable(false);
 
     QGroupBox* Rahmen4 = MakeFrame(this, QStringLiteral("Rahmen4"), QStringLiteral("Hinweis"), {120, 4320, 7800, 600});
     MakeLabel(Rahmen4, QStringLiteral("Bezeichnung8"),
@@ -105,7 +112,9 @@ void frmVielfach::Befehl2_Click() {
     }
     Bezeichnung3_->setVisible(true);
     const bool cut = details.truncated;
-    ShowDetails(std::move(details));
+    ShowDetails(std::move(details),
+                {QStringLiteral("Zinssatz: ") + ToQ(FormatNumber(ratePercent, "#,##0.0###")) + QStringLiteral(" %"),
+                 QStringLiteral("Gewünschte Vervielfachung: n = ") + ToQ(FormatGeneral(multiple))});
     if (cut) ShowNote(this, kDetailsCut, kTitle);
 }
 
@@ -113,9 +122,29 @@ void frmVielfach::ShowRefusal(MultipleError error) {
     ShowInputError(this, error == MultipleError::RateNotPositive ? kRateNotPositive : NumberTooLargeText(), kTitle);
 }
 
-void frmVielfach::ShowDetails(MultipleDetails details) {
+void frmVielfach::ShowDetails(MultipleDetails details, QStringList inputs) {
     const auto lines = static_cast<int>(details.lines);
-    detailsModel_->Reset(lines, [&] { details_ = std::move(details); });
+    detailsModel_->Reset(lines, [&] {
+        details_ = std::move(details);
+        detailsInputs_ = std::move(inputs);
+    });
+    exports_->SetAvailable(details_.lines > 0);
+}
+
+std::optional<ExportTable> frmVielfach::DetailsTable() const {
+    if (details_.lines == 0) return std::nullopt;
+    return ExportTable{QStringLiteral("Kapitalvervielfachung"),
+                       windowTitle(),
+                       detailsInputs_,
+                       kDetailColumns,
+                       static_cast<qsizetype>(details_.lines),
+                       [this](qsizetype row, int col) -> ExportCell {
+                           const double multiple = DetailMultiple(static_cast<std::size_t>(row));
+                           if (col == 0) return multiple;
+                           const ShownTime time = TimeToMultiply(multiple, details_.ratePercent);
+                           return col == 1 ? time.years : time.months;
+                       },
+                       {}};
 }
 
 void frmVielfach::Befehl1_Click() { hide(); }

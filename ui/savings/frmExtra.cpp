@@ -14,6 +14,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/RowListModel.h"
+#include "ui/common/TableExport.h"
 
 namespace zolt {
 
@@ -22,6 +23,12 @@ const QString kTitle = QStringLiteral("Extra-Sparen Fehlernachricht");
 const QString kNotNumeric =
     QStringLiteral("Eingegebene Daten sind nicht numerisch, oder es wurden nicht alle Daten eingegeben.");
 const QString kEndLine = QStringLiteral("Klick hier --> Ende");
+// The columns of the year table as a file: what each row of Liste1 shows.
+const std::vector<ExportColumn> kYearColumns{{QStringLiteral("Jahr"), ExportKind::Number, 0},
+                                             {QStringLiteral("Startkapital"), ExportKind::Amount},
+                                             {QStringLiteral("Zinsen"), ExportKind::Amount},
+                                             {QStringLiteral("eff. Zins"), ExportKind::Percent, 2},
+                                             {QStringLiteral("Endkapital"), ExportKind::Amount}};
 }  // namespace
 
 frmExtra::frmExtra(QWidget* parent) : QWidget(parent) {
@@ -86,6 +93,8 @@ frmExtra::frmExtra(QWidget* parent) : QWidget(parent) {
     const RowList list =
         MakeRowList(Rahmen4_, QStringLiteral("Liste1"), [this](int row) { return RowText(row); }, {180, 870, 8160, 2130});
     rows_ = list.model;
+    exports_ = TableActions::Attach(list.view, kTitle, [this] { return YearTable(); }, [this] { return BalanceChart(); });
+    exports_->SetAvailable(false);
     Rahmen4_->setVisible(false);
 
     connect(Befehl1, &QPushButton::clicked, this, &frmExtra::Befehl1_Click);
@@ -133,7 +142,7 @@ void frmExtra::Befehl1_Click() {
         RisingRateResult result = ComputeRisingRate(*in);
         switch (result.error) {
             case RisingRateError::None:
-                ShowResult(std::move(result));
+                ShowResult(std::move(result), *in);
                 break;
             case RisingRateError::TooManyPeriods:
                 static_assert(kMaxRisingRatePeriods == 1'000'000, "the message names the limit");
@@ -151,11 +160,23 @@ void frmExtra::Befehl1_Click() {
     Befehl3_->setVisible(true);
 }
 
-void frmExtra::ShowResult(RisingRateResult&& result) {
+void frmExtra::ShowResult(RisingRateResult&& result, const RisingRateInputs& in) {
+    const auto rate = [](double percent) { return ToQ(FormatNumber(percent, "#,##0.0###")) + QStringLiteral(" %"); };
+    QStringList inputs{QStringLiteral("Angelegter Betrag: ") + ToQ(FormatNumber(in.amount, "Currency")),
+                       QStringLiteral("Zinszahlungen pro Jahr: ") + ToQ(FormatGeneral(in.paymentsPerYear)),
+                       QStringLiteral("Nominaler Jahreszinssatz: ") + rate(in.baseRate),
+                       QStringLiteral("Laufzeit in Jahren: ") + ToQ(FormatGeneral(in.years))};
+    for (std::size_t k = 0; k < kRateSteps; ++k) {
+        if (in.thresholds[k] != 0)
+            inputs << QStringLiteral("Zinssatz ab %1: %2")
+                          .arg(ToQ(FormatNumber(in.thresholds[k], "Currency")), rate(in.stepRates[k]));
+    }
     rows_->Reset(static_cast<int>(result.years.size()), [&] {
         years_ = std::move(result.years);
+        yearsInputs_ = std::move(inputs);
         endLines_ = 0;
     });
+    exports_->SetAvailable(!years_.empty());
     WriteCurrency(Text2_, result.endAmount);
     WriteCurrency(Text3_, result.interest);
 }
@@ -163,6 +184,29 @@ void frmExtra::ShowResult(RisingRateResult&& result) {
 QString frmExtra::RowText(int row) const {
     if (row < static_cast<int>(years_.size())) return ToQ(RisingRateRowText(row + 1, years_[static_cast<std::size_t>(row)]));
     return kEndLine;
+}
+
+std::optional<ExportTable> frmExtra::YearTable() const {
+    // One row per year; the closing lines carry no numbers.
+    if (years_.empty()) return std::nullopt;
+    return ExportTable{QStringLiteral("Plussparen"),
+                       windowTitle(),
+                       yearsInputs_,
+                       kYearColumns,
+                       static_cast<qsizetype>(years_.size()),
+                       [this](qsizetype row, int col) -> ExportCell {
+                           const RisingRateYear& year = years_[static_cast<std::size_t>(row)];
+                           const double values[] = {static_cast<double>(row + 1), year.StartCapital(), year.interest,
+                                                    year.EffectiveRate(), year.endCapital};
+                           return values[col];
+                       },
+                       {}};
+}
+
+std::optional<ChartSpec> frmExtra::BalanceChart() const {
+    if (years_.empty()) return std::nullopt;
+    return ChartSpec{QStringLiteral("Guthaben am Jahresende"), QStringLiteral("Jahr"), QStringLiteral("Guthaben (€)"), {}, 0,
+                     {{QStringLiteral("Endkapital"), ChartSeries::Kind::Line, 4}}, std::nullopt, {}};
 }
 
 void frmExtra::Befehl3_Click() { Rahmen4_->setVisible(true); }

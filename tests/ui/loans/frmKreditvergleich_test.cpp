@@ -5,10 +5,10 @@
 
 class frmKreditvergleichTest : public QObject, ScreenFixture<zolt::frmKreditvergleich> {
     Q_OBJECT
-    // Offer 3: amount, term, rate, fee in Text19 … Text22; fee, gross loan, interest, total, instalment after them.
+    // Offer 3: amount, term, rate, fee in Text19 … Text22; fee, gross loan, interest, total, instalment, effective rate.
     QStringList OfferThree(const QStringList& rateAndFee) {
         return Press(screen_.get(), {"Text21", "Text22"}, rateAndFee, "Befehl4",
-                     {"Text19", "Text23", "Text24", "Text25", "Text26", "Text27"});
+                     {"Text19", "Text23", "Text24", "Text25", "Text26", "Text27", "txtEffektiv3"});
     }
 
 private slots:
@@ -16,9 +16,11 @@ private slots:
     void cleanup() { Close(); }
 
     void offersRefusalAndInfoPanel() {
-        const QStringList results{"20.000,00 €", "202,02 €", "20.202,02 €", "3.607,96 €", "23.809,98 €", "661,39 €"};
+        const QStringList results{"20.000,00 €", "202,02 €", "20.202,02 €", "3.607,96 €", "23.809,98 €", "661,39 €", "12,34 %"};
         QCOMPARE(OfferThree({"11", "1"}), results);
         QCOMPARE(OfferThree({"11", "1"}), results);
+        TypeInto(Get("Text20"), "36,5");  // a term of no whole months: the comparison stands, without the rate
+        QVERIFY(OfferThree({"11", "1"}).last().isEmpty() && boxes_->count() == 0);
         QCOMPARE(OfferThree({"0", "0"})[3], QStringLiteral("0,00 €"));  // without interest, after a note
         QVERIFY(OneBox(*boxes_, QMessageBox::Warning, "Kredit Fehlernachricht", "Nominaler Jahreszinssatz muß >0 sein."));
         boxes_->clear();

@@ -1,5 +1,10 @@
+#include <QtCharts>
+
+#include "app/ScreenTable.h"
 #include "ui/common/CalculatorTestKit.h"
+#include "ui/common/frmDiagramm.h"
 #include "ui/misc/frmRente.h"
+
 
 class frmRenteTest : public QObject, ScreenFixture<zolt::frmRente> {
     Q_OBJECT
@@ -10,7 +15,7 @@ class frmRenteTest : public QObject, ScreenFixture<zolt::frmRente> {
 
 private slots:
     void init() { QVERIFY(Open()); }
-    void cleanup() { Close(); }
+    void cleanup() { Close(), zolt::SetSaveNameChooser({}); }
 
     void computesBothHalvesWithHintsAndFocus() {
         QCOMPARE(Press(screen_.get(), {"Text1", "Kombi2", "Kombi3"}, {"500", "6,0", "2,0"}, "Befehl1", {"Text3"}),
@@ -45,6 +50,50 @@ private slots:
                        perpetual ? "Ewige Rente Fehlernachricht" : "Kapitalrente Fehlernachricht", message));
         QCOMPARE((QStringList{Field("Text7"), Field("Text8"), Field("Text9")}), usedUp_);
         if (!perpetual) QCOMPARE(ListRows(Get("Liste1")), QStringList{"---> Klicke hier auf Liste, Ende"});
+        QVERIFY(perpetual || !Find<QAction>(Get("Liste1"), "actExportCsv")->isEnabled());
+    }
+
+    // The result lists of three calculators leave the program: the CSV holds the data rows (header, first and
+    // last row here) with numbers as numbers; a chart's point k is row k.
+    void listsExport_data() {
+        for (const char* column : {"fields", "texts", "csv"}) QTest::addColumn<QStringList>(column);
+        QTest::addColumn<zolt::ScreenId>("screen");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("chartColumn");  // of the y values, -1 without a chart
+        QTest::newRow("annuities") << QStringList{"Text5", "Kombi1", "Text6", "Befehl2"} << QStringList{"10.000", "6,0", "500"}
+            << QStringList{"Monat;Kapital;Zinsen/Monat;Kapital+Zinsen-Rente", "1;10000,00;50,00;9550,00",
+            "22;62,20;0,31;-437,49"} << zolt::ScreenId::frmRente << 22 << 1;  // the rest line is no row
+        QTest::newRow("rising rate") << QStringList{"Text1", "Text4", "Kombi5", "Text5", "Text6", "Kombi1", "Befehl1"}
+            << QStringList{"1.000", "1", "2,0", "3", "1.010", "3,0"} << QStringList{"Jahr;Startkapital;Zinsen;eff. Zins;"
+            "Endkapital", "1;1000,00;20,00;2,00;1020,00", "3;1050,60;31,52;3,00;1082,12"} << zolt::ScreenId::frmExtra << 3 << 4;
+        QTest::newRow("multiplication") << QStringList{"Kombi1", "Text1", "Befehl2"} << QStringList{"5,0", "3"} << QStringList{
+            "Vervielfachung (n);Jahre;Monate", "2,0;14;2", "3,0;22;6"} << zolt::ScreenId::frmVielfach << 3 << -1;
+    }
+    void listsExport() {
+        QFETCH(QStringList, fields); QFETCH(QStringList, texts); QFETCH(QStringList, csv);
+        QFETCH(zolt::ScreenId, screen); QFETCH(int, rows); QFETCH(int, chartColumn);
+        zolt::RegisterScreens(*screens_);
+        QWidget* list = Find(screens_->Open(screen), "Liste1");
+        const auto enabled = [&] { QStringList on; for (QAction* a : list->actions()) if (a->isEnabled()) on << a->objectName(); return on; };
+        const QStringList names = QStringList{"actExportCsv", "actExportPdf", "actPrint", "actChart"}.mid(0, chartColumn < 0 ? 3 : 4);
+        QVERIFY(enabled().isEmpty() && list->actions().size() == names.size());
+        Press(list->window(), fields.mid(0, texts.size()), texts, fields.last(), {});  // the button comes last
+        QCOMPARE(enabled(), names);
+        QTemporaryDir dir;
+        zolt::SetSaveNameChooser([&](auto*, auto&, auto&, auto&) { return dir.filePath("liste.csv"); });
+        Find<QAction>(list, "actExportCsv")->trigger();
+        QFile file(dir.filePath("liste.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll().mid(3)).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), rows + 1);
+        QCOMPARE((QStringList{lines.first(), lines[1], lines.last()}), csv);
+        if (chartColumn < 0) return;
+        Find<QAction>(list, "actChart")->trigger();
+        const auto* series = qobject_cast<QLineSeries*>(list->findChild<zolt::frmDiagramm*>()->Chart()->series().first());
+        QCOMPARE(series->count(), rows);
+        for (int k = 0; k < rows; ++k)
+            QCOMPARE(QString::number(series->at(k).x()) + ';' + QString::number(series->at(k).y(), 'f', 2).replace('.', ','),
+                     lines[k + 1].section(';', 0, 0) + ';' + lines[k + 1].section(';', chartColumn, chartColumn));
     }
 
     void monthLimitIsANoteUnderTheNormalPointerAndLeavesNoOldResults() {
