@@ -3,6 +3,7 @@
 #include "app/frmZoltauswahl.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/loans/LoanSheet.h"
+#include "ui/loans/frmBaufinanzierung.h"
 #include "ui/loans/frmKZinssatz.h"
 #include "ui/loans/frmKreditvergleich.h"
 #include "ui/loans/frmLaufzeit.h"
@@ -60,6 +61,7 @@ void RegisterScreens(ScreenSlots& screens) {
         {ScreenId::frmKZinssatz, Make<frmKZinssatz>()},
         {ScreenId::frmKreditvergleich, Make<frmKreditvergleich>()},
         {ScreenId::LoanSheet, Make<LoanSheet>()},
+        {ScreenId::frmBaufinanzierung, Make<frmBaufinanzierung>()},
     };
     for (const Entry& entry : table) screens.Register(entry.id, entry.factory);
 }

@@ -46,7 +46,7 @@ struct ButtonSpec {
     void (frmZoltauswahl::*click)();
 };
 
-const std::array<ButtonSpec, 14> kButtons{{
+const std::array<ButtonSpec, 15> kButtons{{
     {"Befehl2", "Spareinlagen", 0, 300, 510, 2925, 345, "Spareinlagen, Festzolter, Tageszolter, Sparplan.",
      &frmZoltauswahl::Befehl2_Click},
     {"Befehl3", "Bundesschatzbriefe", 0, 300, 1110, 2925, 345,
@@ -72,6 +72,9 @@ const std::array<ButtonSpec, 14> kButtons{{
      "Zinssatzermittlung bei vorgegebenen Anfangs-u. Endkapital.", &frmZoltauswahl::Befehl4_Click},
     {"Befehl10", "\"Alternative\"", 2, 330, 2040, 2925, 345, "Nichts übrig zum Sparen ? 'Alternative'--> Lotto.",
      &frmZoltauswahl::Befehl10_Click},
+    {"Befehl18", "Baufinanzierung", kOnWindow, 6030, 3300, 2955, 345,
+     "Annuitätendarlehen mit Zinsbindung, Sondertilgung und effektivem Jahreszins",
+     &frmZoltauswahl::Befehl18_Click},
     {"Befehl16", "Hinweis", kOnWindow, 6030, 3960, 2955, 345, nullptr, &frmZoltauswahl::Befehl16_Click},
     {"Befehl1", "Beenden", kOnWindow, 6030, 4620, 2955, 345, "Beendet das Programm.",
      &frmZoltauswahl::Befehl1_Click},
@@ -133,6 +136,7 @@ void frmZoltauswahl::Befehl14_Click() { screens_.Open(ScreenId::frmExtra); }
 void frmZoltauswahl::Befehl15_Click() { screens_.Open(ScreenId::frmSSumme); }
 void frmZoltauswahl::Befehl16_Click() { screens_.Open(ScreenId::frmHinweis); }
 void frmZoltauswahl::Befehl17_Click() { screens_.Open(ScreenId::frmKreditvergleich); }
+void frmZoltauswahl::Befehl18_Click() { screens_.Open(ScreenId::frmBaufinanzierung); }
 
 void frmZoltauswahl::Befehl10_Click() {
     // The lottery picker stands in for the menu while it is open and shows it again on closing.

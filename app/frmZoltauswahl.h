@@ -25,6 +25,7 @@ public:
     void Befehl15_Click();  // "Summen-Sparen"
     void Befehl16_Click();  // "Hinweis"
     void Befehl17_Click();  // "Kreditvergleich"
+    void Befehl18_Click();  // "Baufinanzierung"
 
 protected:
     void paintEvent(QPaintEvent* event) override;

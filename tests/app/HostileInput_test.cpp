@@ -5,6 +5,7 @@
 #include "support/HostileInput.h"
 #include "support/ScreenTestKit.h"
 #include "ui/common/FormKit.h"
+#include "ui/common/RateTermGrid.h"
 
 using namespace zolt;
 using namespace zolt::testing;
@@ -74,12 +75,16 @@ private slots:
         const QStringList texts = controls.fields.isEmpty() ? QStringList{QString()} : HostileTexts();
         for (qsizetype target = 0; target < std::max<qsizetype>(1, controls.fields.size()); ++target) {
             for (const QString& text : texts) {
+                // Selectors without typing, and the rate lists whose typed text counts for
+                // nothing, take the middle of their list as a user chooses it (a minimum and its
+                // maximum alike, so the pair stays in order); then the fields are typed into.
+                for (QComboBox* box : Window(screen)->findChildren<QComboBox*>()) {
+                    if (!qobject_cast<RateList*>(box) && (box->isEditable() || PartOfComposite(box, window_))) continue;
+                    box->setCurrentIndex(box->count() / 2);
+                    emit box->activated(box->currentIndex());
+                }
                 for (qsizetype i = 0; i < controls.fields.size(); ++i)
                     SetFieldText(Find(Window(screen), controls.fields[i]), i == target ? text : QStringLiteral("10"));
-                // Selectors without typing take the middle of their list (a minimum and its
-                // maximum alike, so the pair stays in order).
-                for (QComboBox* box : window_->findChildren<QComboBox*>())
-                    if (!box->isEditable() && !PartOfComposite(box, window_)) box->setCurrentIndex(box->count() / 2);
                 for (const QString& name : controls.buttons + controls.actions)
                     for (int twice = 0; twice < 2 && !QTest::currentTestFailed(); ++twice) Press(screen, name, text);
                 for (const ShownBox& box : boxes.boxes())

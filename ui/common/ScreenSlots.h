@@ -31,6 +31,7 @@ enum class ScreenId {
     frmScrollBars,
     frmKalender,
     frmMenus,
+    frmBaufinanzierung,
     frmZoltauswahl,  // the selection menu itself, unloaded last
     Count
 };

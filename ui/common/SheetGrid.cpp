@@ -272,6 +272,8 @@ SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGrid
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the next control; the arrow keys move between cells.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     // One pixel of border on each side: the 30 twips the layout leaves beside the cells.
     setFrameShape(QFrame::Box);

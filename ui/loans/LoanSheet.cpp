@@ -23,6 +23,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/RateTermGrid.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/loans/frmBaufinanzierung.h"
 #include "ui/common/SheetGrid.h"
 
 namespace zolt {
@@ -181,6 +182,7 @@ void LoanSheet::CreateMenus() {
     // The file, print and chart items follow "Kopieren" (see Form_Load).
     mnuOptInstruct_ = addItem(mnuOptions_, QStringLiteral("mnuOptInstruct"), QStringLiteral("&Instruktionen..."),
                               [this] { mnuOptInstruct_Click(); });
+    addItem(mnuOptions_, QStringLiteral("mnuOptBaufi"), QStringLiteral("&Baufinanzierung…"), [this] { mnuOptBaufi_Click(); });
     mnuOptions_->addSeparator()->setObjectName(QStringLiteral("mnuOptSep"));
 
     QMenu* downPayment = addMenu(QStringLiteral("mnuDwnPay"), QStringLiteral("&Anzahlung"));
@@ -376,6 +378,14 @@ void LoanSheet::mnuOptInstruct_Click() {
 }
 
 void LoanSheet::mnuOptZ_Click() { hide(); }
+
+// The mortgage calculator, with the loan and the rate of the plan on screen when there is one.
+void LoanSheet::mnuOptBaufi_Click() {
+    auto* mortgage = qobject_cast<frmBaufinanzierung*>(screens_.Open(ScreenId::frmBaufinanzierung));
+    if (mortgage && rateTermGrid_->What() == Shown::Plan && table_ && plan_) {
+        mortgage->Prefill(table_->LoanAmount(), plan_->annualRate);
+    }
+}
 
 void LoanSheet::grdPayments_Click() { cmdCalcAmort_->setEnabled(rateTermGrid_->TableCellChosen()); }
 

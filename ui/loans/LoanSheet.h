@@ -55,6 +55,7 @@ private:
     void mnuOptInstruct_Click();
     void mnuOptCopy_Click();
     void mnuOptZ_Click();
+    void mnuOptBaufi_Click();
 
     // The checks of a table request; false when one failed (its message was shown).
     bool CheckTableRequest();

@@ -2,6 +2,7 @@
 // fields, rate lists, menus and grid. The arithmetic is the engine's test, the grid's layout
 // and copy the savings sheet's.
 
+#include "app/ScreenTable.h"
 #include "ui/common/SheetTestKit.h"
 #include "ui/loans/LoanSheet.h"
 
@@ -67,6 +68,11 @@ private slots:
         QCOMPARE(Grid()->CellText(1, 1), QStringLiteral("41,25 €"));  // 9000 x 5,5 % / 12
         QCOMPARE(Grid()->CellText(0, 0), QStringLiteral("\r\nMon"));
         QVERIFY(!Get(QStringLiteral("Bezeichnung1"))->isVisible() && !Get(QStringLiteral("cmdCalcAmort"))->isEnabled());
+        // The mortgage calculator opens with the plan's loan and rate.
+        RegisterScreens(*screens_);
+        Action(QStringLiteral("mnuOptBaufi"))->trigger();
+        QCOMPARE(zolt::testing::Texts(screens_->Get(ScreenId::frmBaufinanzierung), {"txtBetrag", "txtSollzins"}),
+                 (QStringList{"9000", "5,5"}));
     }
 
     // A minimum of 0 starts the table at 0,1 % while the list follows the maximum; the rates
