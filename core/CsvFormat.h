@@ -31,6 +31,7 @@ private:
 
     std::string& out_;
     bool midRow_ = false;
+    std::string integerDigits_, fractionDigits_;  // reused from cell to cell
 };
 
 }  // namespace zolt

@@ -1,5 +1,6 @@
 #include "core/NumberRules.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -135,48 +136,6 @@ bool ParseRegional(std::string_view text, const RegionalSettings& region, Decima
     return pos == text.size();
 }
 
-// Rounds the decimal string of |value| (15 significant digits, as the display masks
-// see a double) to `decimals` places, half away from zero. Returns integer and fraction
-// digit strings without sign.
-void RoundDecimal(double magnitude, int decimals, std::string& integerPart, std::string& fractionPart) {
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.14e", magnitude);
-    // buffer: d.dddddddddddddde[+-]xx
-    std::string digits;
-    const char* p = buffer.data();
-    for (; *p && *p != 'e'; ++p)
-        if (IsDigit(*p)) digits.push_back(*p);
-    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-    // value = 0.digits * 10^(exponent + 1)
-    int pointPos = exponent + 1;  // digits before the decimal point
-    if (pointPos < 0) {
-        digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
-        pointPos = 0;
-    }
-    if (static_cast<int>(digits.size()) < pointPos + decimals + 1)
-        digits.append(static_cast<std::size_t>(pointPos + decimals + 1) - digits.size(), '0');
-    const std::size_t keep = static_cast<std::size_t>(pointPos + decimals);
-    const bool roundUp = digits[keep] >= '5';
-    digits.resize(keep);
-    if (roundUp) {
-        int i = static_cast<int>(keep) - 1;
-        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-            digits[static_cast<std::size_t>(i)] = '0';
-            --i;
-        }
-        if (i >= 0) {
-            ++digits[static_cast<std::size_t>(i)];
-        } else {
-            digits.insert(digits.begin(), '1');
-            ++pointPos;
-        }
-    }
-    integerPart = digits.substr(0, static_cast<std::size_t>(pointPos));
-    fractionPart = digits.substr(static_cast<std::size_t>(pointPos));
-    const auto firstNonZero = integerPart.find_first_not_of('0');
-    integerPart = firstNonZero == std::string::npos ? std::string() : integerPart.substr(firstNonZero);
-}
-
 std::string Group(const std::string& digits, const std::string& separator) {
     std::string out;
     const std::size_t n = digits.size();
@@ -306,6 +265,48 @@ std::string TwoDigits(int n) {
 }
 
 }  // namespace
+
+void RoundDecimal(double magnitude, int decimals, std::string& integerPart, std::string& fractionPart) {
+    // d.dddddddddddddde±xx: the 15 significant digits, the same as printf's "%.14e".
+    std::array<char, 32> scientific{};
+    const char* end =
+        std::to_chars(scientific.data(), scientific.data() + scientific.size(), magnitude, std::chars_format::scientific, 14).ptr;
+    const char* e = std::find(static_cast<const char*>(scientific.data()), end, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    // value = 0.digits × 10^(exponent + 1): pointPos digits stand before the decimal point.
+    std::string& digits = integerPart;
+    digits.clear();
+    for (const char* p = scientific.data(); p != e; ++p)
+        if (IsDigit(*p)) digits.push_back(*p);
+    int pointPos = exponent + 1;
+    if (pointPos < 0) {
+        digits.insert(0, static_cast<std::size_t>(-pointPos), '0');
+        pointPos = 0;
+    }
+    if (static_cast<int>(digits.size()) < pointPos + decimals + 1)
+        digits.append(static_cast<std::size_t>(pointPos + decimals + 1) - digits.size(), '0');
+    const std::size_t keep = static_cast<std::size_t>(pointPos + decimals);
+    const bool roundUp = digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        int i = static_cast<int>(keep) - 1;
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
+            digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++digits[static_cast<std::size_t>(i)];
+        } else {
+            digits.insert(digits.begin(), '1');
+            ++pointPos;
+        }
+    }
+    fractionPart.assign(digits, static_cast<std::size_t>(pointPos), std::string::npos);
+    digits.resize(static_cast<std::size_t>(pointPos));
+    const auto firstNonZero = digits.find_first_not_of('0');
+    digits.erase(0, firstNonZero == std::string::npos ? digits.size() : firstNonZero);
+}
 
 bool IsFinite(double value) { return std::isfinite(value); }
 

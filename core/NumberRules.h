@@ -62,6 +62,12 @@ CurrencyReading CurrencyNumber(std::string_view text, const RegionalSettings& re
 // to zero ("-0,00"), while -0.0 is zero and has none. Non-finite values render as an empty text.
 std::string FormatNumber(double value, std::string_view mask, const RegionalSettings& region = {});
 
+// |magnitude| (not negative) rounded to `decimals` places the way the masks round: half away
+// from zero on the 15 significant digits a double is shown with. The integer digits without
+// leading zeros (empty below 1) and exactly `decimals` fraction digits. The callers' strings
+// are reused, so a table of millions of cells rounds without allocating per cell.
+void RoundDecimal(double magnitude, int decimals, std::string& integerPart, std::string& fractionPart);
+
 // A text right-aligned in a field of as many characters as the mask has "@" signs;
 // a longer text is returned unchanged.
 std::string FormatText(std::string_view text, std::string_view mask);
