@@ -363,7 +363,8 @@ bool IsNumericText(std::string_view text, const RegionalSettings& region) {
 double LocaleNumber(std::string_view text, const RegionalSettings& region) {
     DecimalParts parts;
     if (!ParseRegional(text, region, parts)) return 0.0;
-    return PartsToDouble(parts);
+    const double value = PartsToDouble(parts);
+    return std::isfinite(value) ? value : 0.0;  // beyond the double range: not numeric either
 }
 
 CurrencyReading CurrencyNumber(std::string_view text, const RegionalSettings& region) {

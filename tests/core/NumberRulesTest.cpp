@@ -17,7 +17,6 @@ std::string RowName(const ::testing::TestParamInfo<Row>& row) {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::int64_t kMaxTicks = std::numeric_limits<std::int64_t>::max();
 
-
 struct LeadingCase { const char* name; const char* text; double expected; };
 
 const LeadingCase kLeadingCases[] = {
@@ -61,8 +60,7 @@ TEST(NumberReadings, ReadOnlyTheCharactersOfTheText) {
     EXPECT_TRUE(IsNumericText(std::string_view("5 \t 9").substr(0, 2)));
 }
 
-
-struct LocaleCase { const char* name; const char* text; bool numeric; double value; };  // value when numeric
+struct LocaleCase { const char* name; const char* text; bool numeric; double value; };  // value: 0 when not numeric
 
 const LocaleCase kLocaleCases[] = {
     {"Empty", "", false, 0},                   {"ThreeBlanks", "   ", false, 0},
@@ -86,8 +84,8 @@ class LocaleReadingTest : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(LocaleReadingTest, ChecksAndReads) {
     const LocaleCase& c = GetParam();
-    EXPECT_EQ(IsNumericText(c.text), c.numeric) << "'" << c.text << "'";
-    if (c.numeric) { EXPECT_DOUBLE_EQ(LocaleNumber(c.text), c.value) << "'" << c.text << "'"; }
+    EXPECT_EQ(IsNumericText(c.text), c.numeric) << "text: '" << c.text << "'";
+    EXPECT_DOUBLE_EQ(LocaleNumber(c.text), c.value) << "text: '" << c.text << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LocaleReadingTest, ::testing::ValuesIn(kLocaleCases), RowName<LocaleCase>);
@@ -100,7 +98,6 @@ TEST(LocaleNumber, FollowsTheRegionalSettingsPassedIn) {
     EXPECT_FALSE(IsNumericText("5 \u20AC", english));
     EXPECT_DOUBLE_EQ(LocaleNumber("1,234.56"), 0.0) << "not numeric under German settings";
 }
-
 
 struct CurrencyCase { const char* name; const char* text; std::int64_t tenThousandths; };
 
@@ -132,7 +129,6 @@ TEST(CurrencyNumber, ReportsOverflowAndNonNumericAsErrors) {
     EXPECT_EQ(CurrencyNumber("").error, CurrencyError::NotNumeric);
     EXPECT_DOUBLE_EQ(CurrencyNumber("1.000,00").Amount(), 1000.0);
 }
-
 
 struct MaskRow {
     const char* name;
