@@ -25,6 +25,7 @@
 #include "ui/common/RateTermGrid.h"
 #include "ui/common/ScreenSlots.h"
 #include "ui/common/SheetGrid.h"
+#include "ui/common/Version.h"
 #include "ui/savings/ZinsSheetGrid.h"
 
 namespace zolt {
@@ -587,7 +588,8 @@ void ZinsSheet::mnuOptInstruct_Click() {
 void ZinsSheet::mnuHin_Click() {
     ShowNote(this,
              Paragraphs({QStringLiteral("ZINSRECHNUNG"), QStringLiteral("VERSION 1.2 "),
-                         QStringLiteral("ZOLT Zinsprogramm, Neufassung mit Qt 6, 2026.")}),
+                         QStringLiteral("ZOLT Zinsprogramm, Neufassung mit Qt 6, 2026."),
+                         QStringLiteral("Programmversion ") + QString::fromLatin1(kVersion)}),
              QStringLiteral("ZINSRECHNUNG-HINWEIS"));
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 
 #include "ui/common/SheetTestKit.h"
+#include "ui/common/Version.h"
 #include "ui/savings/ZinsSheet.h"
 
 using namespace zolt;
@@ -166,6 +167,14 @@ private slots:
         screen_->show();
         QVERIFY(timer->isActive());
         QCOMPARE(Label("Bezeichnung1").left(16), ZinsSheet::ClockText(QDateTime::currentDateTime()).left(16));
+    }
+
+    // The version box keeps its three paragraphs and names the program's version.
+    void versionBox() {
+        Action(QStringLiteral("mnuHin"))->trigger();
+        QCOMPARE(boxes_->last().text.split(QStringLiteral("\n\n")).mid(1),
+                 (QStringList{"VERSION 1.2 ", "ZOLT Zinsprogramm, Neufassung mit Qt 6, 2026.",
+                              QStringLiteral("Programmversion ") + kVersion}));
     }
 
     // Each menu but the last ends with a separator line, and the line is drawn.
