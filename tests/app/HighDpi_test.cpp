@@ -1,0 +1,50 @@
+// At twice the pixel density every screen of the program's table is twice as large and shows
+// each label whole: a text wider than its label (or, wrapped, taller) would be cut off, and so
+// would a frame's title wider than the frame.
+
+#include "support/ScreenTestKit.h"
+
+using namespace zolt;
+using namespace zolt::testing;
+
+class HighDpiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void labelsHoldTheirTexts() {
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        ProgramSlots program;
+        QStringList cut;
+        int seen = 0;
+        const auto check = [&](const QWidget* screen, const QWidget* control, const QString& text, QRect room, int flags) {
+            const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
+            ++seen;
+            if (needed.width() > room.width() || needed.height() > room.height())
+                cut << QStringLiteral("%1.%2 \"%3\": %4x%5 in %6x%7")
+                           .arg(screen->objectName(), control->objectName(), text)
+                           .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+        };
+        for (ScreenId id : EveryScreen()) {
+            QWidget* screen = program.screens.Open(id);
+            for (QWidget* control : screen->findChildren<QWidget*>()) {
+                if (!control->isVisibleTo(screen) || PartOfComposite(control, screen)) continue;
+                if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
+                    check(screen, label, label->text(), label->contentsRect(), label->wordWrap() ? Qt::TextWordWrap : 0);
+                } else if (const auto* frame = qobject_cast<const QGroupBox*>(control); frame && !frame->title().isEmpty()) {
+                    check(screen, frame, frame->title(), frame->rect(), 0);
+                }
+            }
+            if (id != ScreenId::frmZoltauswahl) screen->hide();
+        }
+        QVERIFY(seen > 200);  // every screen's captions were looked at
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
+};
+
+int main(int argc, char** argv) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    HighDpiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "HighDpi_test.moc"
