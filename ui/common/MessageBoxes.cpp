@@ -32,6 +32,18 @@ void ShowNote(QWidget* parent, const QString& message, const QString& title) {
     ShowBox(parent, QMessageBox::Information, message, title);
 }
 
+bool AskYesNo(QWidget* parent, const QString& question, const QString& title) {
+    if (const BoxInterceptor& intercept = Interceptor()) {
+        intercept(ShownBox{QMessageBox::Question, title, question});
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("AskYesNo"));
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString Paragraphs(const QStringList& paragraphs) { return paragraphs.join(QStringLiteral("\n\n")); }
 
 void SetBoxInterceptor(BoxInterceptor interceptor) { Interceptor() = std::move(interceptor); }

@@ -14,6 +14,9 @@ namespace zolt {
 void ShowInputError(QWidget* parent, const QString& message, const QString& title);
 void ShowNote(QWidget* parent, const QString& message, const QString& title);
 
+// A question with "Ja" and "Nein" ("Nein" the default); true when the user answers "Ja".
+bool AskYesNo(QWidget* parent, const QString& question, const QString& title);
+
 // Paragraphs joined by an empty line, the way multi-paragraph messages are shown.
 QString Paragraphs(const QStringList& paragraphs);
 
@@ -24,8 +27,9 @@ struct ShownBox {
     QString text;
 };
 
-// While an interceptor is set, ShowInputError and ShowNote hand it the box and return at
-// once instead of blocking in a modal loop. Screen tests set one (see tests/support).
+// While an interceptor is set, ShowInputError, ShowNote and AskYesNo hand it the box and
+// return at once instead of blocking in a modal loop (a question is answered "Nein"). Screen
+// tests set one (see tests/support).
 using BoxInterceptor = std::function<void(const ShownBox&)>;
 void SetBoxInterceptor(BoxInterceptor interceptor);
 

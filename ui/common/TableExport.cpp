@@ -1,11 +1,13 @@
 #include "ui/common/TableExport.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPainter>
@@ -364,6 +366,21 @@ int PaintTable(QPagedPaintDevice& device, const ExportTable& table) {
     return painter.end() ? page : 0;
 }
 
+int PageCount(QPagedPaintDevice& device, const ExportTable& table) { return PlanPages(table, Fonts(), device).pages; }
+
+namespace {
+// Paper of thousands of pages takes minutes to make and is rarely meant: beyond this many
+// pages the user is asked first (a spreadsheet takes such a table better, as CSV).
+constexpr int kPagesWithoutAsking = 500;
+
+bool PagesWanted(QWidget* parent, const QString& errorTitle, int pages, const QString& doing) {
+    return pages <= kPagesWithoutAsking ||
+           AskYesNo(parent,
+                    QStringLiteral("Die Tabelle füllt %1 Seiten. Trotzdem %2?").arg(QLocale(QLocale::German).toString(pages), doing),
+                    errorTitle);
+}
+}  // namespace
+
 void SetSaveNameChooser(SaveNameChooser chooser) { Chooser() = std::move(chooser); }
 void SetPrintPreviewer(PrintPreviewer previewer) { Previewer() = std::move(previewer); }
 
@@ -433,7 +450,11 @@ bool TableActions::ExportCsv() {
 
 bool TableActions::ExportPdf() {
     const std::optional<ExportTable> table = table_();
-    return table && SaveAs(view_, errorTitle_, QStringLiteral("Als PDF speichern"), table->title, QStringLiteral("pdf"),
+    if (!table) return false;
+    QBuffer nowhere;
+    QPdfWriter measure(&nowhere);
+    SetUpPage(measure, *table);
+    return PagesWanted(view_, errorTitle_, PageCount(measure, *table), QStringLiteral("als PDF speichern")) && SaveAs(view_, errorTitle_, QStringLiteral("Als PDF speichern"), table->title, QStringLiteral("pdf"),
                            [&](const QString& path) { return WritePdf(*table, path); });
 }
 
@@ -443,6 +464,7 @@ void TableActions::Print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(table->title);
     SetUpPage(printer, *table);
+    if (!PagesWanted(view_, errorTitle_, PageCount(printer, *table), QStringLiteral("drucken"))) return;
     const auto paint = [&](QPrinter* device) {
         const BusyPointer busy(view_->window());
         PaintTable(*device, *table);

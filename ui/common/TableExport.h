@@ -121,6 +121,9 @@ void SetUpPage(QPagedPaintDevice& device, const ExportTable& table);
 // each other, band after band, and n counts them all.
 int PaintTable(QPagedPaintDevice& device, const ExportTable& table);
 
+// The pages PaintTable would fill on device.
+int PageCount(QPagedPaintDevice& device, const ExportTable& table);
+
 // The file dialog and the print preview; tests replace them so that nothing blocks.
 // chooser gets the proposed path and returns the chosen one (empty: cancelled).
 using SaveNameChooser =

@@ -84,6 +84,17 @@ private slots:
         SetPrintPreviewer([&](QPrinter& printer, auto& paint) { printer.setOutputFileName(dir_.filePath("printed.pdf")), paint(&printer); });
         view_->findChild<QAction*>("actPrint")->trigger();
         QCOMPARE(PdfPages(dir_.filePath("printed.pdf")), PdfPages(path_));
+        // Beyond 500 pages the user is asked first; answered "Nein", nothing is written or printed.
+        testing::BoxRecorder boxes;
+        Attach(first + 500 * later);
+        path_ = dir_.filePath("long.pdf");
+        bool printed = false;
+        SetPrintPreviewer([&](QPrinter&, auto&) { printed = true; });
+        view_->findChild<QAction*>("actExportPdf")->trigger();
+        view_->findChild<QAction*>("actPrint")->trigger();
+        QVERIFY(!QFile::exists(path_) && !printed);
+        QCOMPARE(boxes.count(), 2);
+        QCOMPARE(boxes.last().text, QString("Die Tabelle füllt 501 Seiten. Trotzdem drucken?"));
     }
 
     void chartShowsTheRows() {
