@@ -184,7 +184,6 @@ void RateTermGrid::ShowTable(TablePage page) {
         grid_.SetColAlignments(1, terms, kGridAlignCenter);
         grid_.SetNumbers(1, 1, table_.values);
     }
-    grid_.SetHighLight(true);
     if (exports_) exports_->SetAvailable(true);
 }
 

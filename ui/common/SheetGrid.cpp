@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
-#include <cmath>
 
 #include "ui/common/Layout.h"
 #include "ui/common/QtText.h"
@@ -72,7 +71,6 @@ QVariant SheetGridModel::headerData(int section, Qt::Orientation orientation, in
 QVariant SheetGridModel::CellData(int row, int col, int role, int alignment) const {
     switch (role) {
         case Qt::DisplayRole: return DisplayText(CellText(row, col));
-        case kRawTextRole: return CellText(row, col);
         case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(alignment));
         case Qt::DecorationRole: {
             const QPixmap picture = Picture(row, col);
@@ -305,7 +303,11 @@ SheetGrid::SheetGrid(QWidget* parent) : QTableView(parent), model_(new SheetGrid
             [this](const QModelIndex& index) { emit cellChosen(index.row() + 1, index.column() + 1); });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit cellDoubleClicked(index.row() + 1, index.column() + 1); });
-    SetHighLight(true);
+    // The selected block stays marked while the grid has no focus.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
     SetScrollBars(kScrollBoth);
 }
 
@@ -426,20 +428,6 @@ void SheetGrid::SetSelection(int row1, int col1, int row2, int col2) {
     const int right = clampCol(std::max(col1, col2));
     const QItemSelection selection(model_->index(top - 1, left - 1), model_->index(bottom - 1, right - 1));
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-}
-
-void SheetGrid::SetHighLight(bool on) {
-    highLight_ = on;
-    QPalette pal = palette();
-    if (on) {
-        pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
-        pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     pal.color(QPalette::Active, QPalette::HighlightedText));
-    } else {
-        pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Base));
-        pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::Text));
-    }
-    setPalette(pal);
 }
 
 void SheetGrid::SetScrollBars(int setting) {

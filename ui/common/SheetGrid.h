@@ -54,13 +54,11 @@ struct NumberMatrix {
 using CellTextFn = std::function<QString(int row, int col)>;
 
 // The model behind the grid's view: body cells are its items, the fixed row and column its
-// header data. Qt::DisplayRole shows line breaks as "\n"; kRawTextRole gives a cell's text as
-// it was set (with "\r\n").
+// header data. Qt::DisplayRole shows line breaks as "\n" (CellText keeps the "\r\n" they
+// were set with).
 class SheetGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int kRawTextRole = Qt::UserRole + 1;
-
     explicit SheetGridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -198,9 +196,6 @@ public:
     int SelStartCol() const;
     int SelEndCol() const;
     void SetSelection(int row1, int col1, int row2, int col2);
-    // Keeps the selected block marked while the grid has no focus.
-    bool HighLight() const { return highLight_; }
-    void SetHighLight(bool on);
 
     // --- scroll bars and painting ------------------------------------------------------
     int ScrollBars() const { return scrollBars_; }
@@ -239,7 +234,6 @@ private:
     std::vector<int> colWidth_;   // twips, index = grid column
     std::vector<int> rowHeight_;  // twips, index = grid row
     int scrollBars_ = kScrollBoth;
-    bool highLight_ = true;
 };
 
 }  // namespace zolt
