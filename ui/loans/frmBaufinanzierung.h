@@ -33,7 +33,6 @@ public:
     void SetPlan(AnnuityLoanResult plan);
     void SetYearly(bool yearly);
     bool Yearly() const { return yearly_; }
-    const AnnuityLoanResult& Plan() const { return plan_; }
     // The row that ends the fixed-rate period; -1 when the loan is repaid before.
     int MarkedRow() const { return yearly_ ? plan_.fixedEndYear : plan_.fixedEndMonth; }
     // A cell for a file or a chart: the period as its text, the amounts in euros.

@@ -286,7 +286,7 @@ void frmKugel1::FinishTip() {
         phase_ = Phase::Idle;
         return;
     }
-    if (tipCount_ >= tipLimit_) {
+    if (tipCount_ >= kMaxTipsPerSequence) {
         EndSequence();
         ShowNote(this,
                  Paragraphs({QStringLiteral("Es wurden %1 Tips gezogen; mehr fasst eine Folge nicht.").arg(tipCount_),

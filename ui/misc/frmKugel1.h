@@ -36,8 +36,6 @@ public:
     void SetPrintFallback(PrintFallback fallback) { printFallback_ = std::move(fallback); }
 
     bool IsDrawing() const { return phase_ != Phase::Idle; }
-    // The most tips of one sequence (the 16-bit tip counter's limit); lower only in tests.
-    void SetTipLimit(int limit) { tipLimit_ = limit < 1 ? 1 : (limit > kMaxTipsPerSequence ? kMaxTipsPerSequence : limit); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +67,6 @@ private:
     Phase phase_ = Phase::Idle;
     QTimer* pause_ = nullptr;
     PrintFallback printFallback_;
-    int tipLimit_ = kMaxTipsPerSequence;
 
     QScrollBar* HBildlauf1_ = nullptr;
     QLabel* Bezeichnung8_ = nullptr;

@@ -208,7 +208,6 @@ void frmCallDlls::tmrSysInfo_Timer() {
 void frmCallDlls::ShowInfoFrame(int frame) {
     if (frame < 1 || frame > 4) return;
     for (int i = 1; i <= 4; ++i) fraInfo_[static_cast<std::size_t>(i)]->setVisible(i == frame);
-    shownFrame_ = frame;
 }
 
 void frmCallDlls::SetStayOnTop(bool on) {

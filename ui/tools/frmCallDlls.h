@@ -36,9 +36,6 @@ public:
 
     // The sprite's own top-level window (nullptr until the window was first minimised).
     QWidget* SpriteWindow() const;
-    QTimer* BounceTimer() const { return tmrBounce_; }
-    // Which of the information frames 1 to 4 is shown.
-    int ShownInfoFrame() const { return shownFrame_; }
 
 signals:
     // The facts asked on the worker thread have arrived and are shown.
@@ -76,7 +73,6 @@ private:
     QTimer* tmrBounce_ = nullptr;
     std::unique_ptr<QWidget> picSprite_;  // a window of its own, not a child: see StartSprite
     BounceState sprite_;
-    int shownFrame_ = 1;
 };
 
 }  // namespace zolt
