@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 #include "core/NumberRules.h"
 

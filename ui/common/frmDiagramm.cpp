@@ -4,7 +4,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPixmap>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 #include "ui/loans/LoanSheet.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 #include "core/NumberRules.h"
@@ -23,8 +21,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/RateTermGrid.h"
 #include "ui/common/ScreenSlots.h"
-#include "ui/loans/frmBaufinanzierung.h"
 #include "ui/common/SheetGrid.h"
+#include "ui/loans/frmBaufinanzierung.h"
 
 namespace zolt {
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>

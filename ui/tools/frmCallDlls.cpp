@@ -1,6 +1,7 @@
 #include "ui/tools/frmCallDlls.h"
 
 #include <QCloseEvent>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,7 +12,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
-#include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "core/NumberRules.h"
