@@ -137,8 +137,7 @@ QVariant AnnuityPlanModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Qt::Alignment(index.column() == Period ? Qt::AlignCenter
                                                                               : Qt::AlignRight | Qt::AlignVCenter));
         case Qt::FontRole: {
-            const int marked = yearly_ ? plan_.fixedEndYear : plan_.fixedEndMonth;
-            return index.row() == marked ? QVariant(markFont_) : QVariant();
+            return index.row() == MarkedRow() ? QVariant(markFont_) : QVariant();
         }
         default: return {};
     }
@@ -171,18 +170,18 @@ frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
         MakeLabel(fraEingabe, QStringLiteral("lbl") + field.mid(3), caption, InputCaption(row));
         return MakeTextField(fraEingabe, field, QString(), InputField(row));
     };
-    txtBetrag = input(0, "txtBetrag", QStringLiteral("Darlehensbetrag (€)"));
-    txtSollzins = input(1, "txtSollzins", QStringLiteral("Sollzins p.a. (%)"));
-    optTilgung = MakeOption(fraEingabe, QStringLiteral("optTilgung"), QStringLiteral("anfängliche Tilgung p.a. (%)"),
+    txtBetrag_ = input(0, "txtBetrag", QStringLiteral("Darlehensbetrag (€)"));
+    txtSollzins_ = input(1, "txtSollzins", QStringLiteral("Sollzins p.a. (%)"));
+    optTilgung_ = MakeOption(fraEingabe, QStringLiteral("optTilgung"), QStringLiteral("anfängliche Tilgung p.a. (%)"),
                             {150, kInputTop + 2 * kInputStep + 15, 2970, 285});
-    txtTilgung = MakeTextField(fraEingabe, QStringLiteral("txtTilgung"), QString(), InputField(2));
-    optRate = MakeOption(fraEingabe, QStringLiteral("optRate"), QStringLiteral("monatliche Rate (€)"),
+    txtTilgung_ = MakeTextField(fraEingabe, QStringLiteral("txtTilgung"), QString(), InputField(2));
+    QRadioButton* optRate = MakeOption(fraEingabe, QStringLiteral("optRate"), QStringLiteral("monatliche Rate (€)"),
                          {150, kInputTop + 3 * kInputStep + 15, 2970, 285});
-    txtRate = MakeTextField(fraEingabe, QStringLiteral("txtRate"), QString(), InputField(3));
-    txtZinsbindung = input(4, "txtZinsbindung", QStringLiteral("Zinsbindung (Jahre)"));
-    txtSondertilgung = input(5, "txtSondertilgung", QStringLiteral("Sondertilgung pro Jahr (€)"));
-    txtEntgelt = input(6, "txtEntgelt", QStringLiteral("Bearbeitungsentgelt / Disagio (%)"));
-    txtBeginn = input(7, "txtBeginn", QStringLiteral("erste Rate (MM.JJJJ)"));
+    txtRate_ = MakeTextField(fraEingabe, QStringLiteral("txtRate"), QString(), InputField(3));
+    txtZinsbindung_ = input(4, "txtZinsbindung", QStringLiteral("Zinsbindung (Jahre)"));
+    txtSondertilgung_ = input(5, "txtSondertilgung", QStringLiteral("Sondertilgung pro Jahr (€)"));
+    txtEntgelt_ = input(6, "txtEntgelt", QStringLiteral("Bearbeitungsentgelt / Disagio (%)"));
+    txtBeginn_ = input(7, "txtBeginn", QStringLiteral("erste Rate (MM.JJJJ)"));
 
     QGroupBox* fraErgebnis = MakeFrame(this, QStringLiteral("fraErgebnis"), QStringLiteral("Ergebnis"), {5640, 120, 5040, 3480});
     auto output = [&](int row, const char* name, const QString& caption) {
@@ -190,18 +189,18 @@ frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
         MakeLabel(fraErgebnis, QStringLiteral("lbl") + field.mid(3), caption, OutputCaption(row));
         return MakeOutputField(fraErgebnis, field, OutputField(row));
     };
-    txtMonatsrate = output(0, "txtMonatsrate", QStringLiteral("Monatliche Rate"));
-    txtRestschuld = output(1, "txtRestschuld", QStringLiteral("Restschuld nach Zinsbindung"));
-    txtZinsenBindung = output(2, "txtZinsenBindung", QStringLiteral("Zinsen in der Zinsbindung"));
-    txtLaufzeit = output(3, "txtLaufzeit", QStringLiteral("Laufzeit bis zur Tilgung"));
-    txtZinsenGesamt = output(4, "txtZinsenGesamt", QStringLiteral("Zinsen gesamt"));
-    txtSchlussrate = output(5, "txtSchlussrate", QStringLiteral("Schlussrate"));
-    txtEffektivzins = output(6, "txtEffektivzins", QStringLiteral("Effektiver Jahreszins"));
+    txtMonatsrate_ = output(0, "txtMonatsrate", QStringLiteral("Monatliche Rate"));
+    txtRestschuld_ = output(1, "txtRestschuld", QStringLiteral("Restschuld nach Zinsbindung"));
+    txtZinsenBindung_ = output(2, "txtZinsenBindung", QStringLiteral("Zinsen in der Zinsbindung"));
+    txtLaufzeit_ = output(3, "txtLaufzeit", QStringLiteral("Laufzeit bis zur Tilgung"));
+    txtZinsenGesamt_ = output(4, "txtZinsenGesamt", QStringLiteral("Zinsen gesamt"));
+    txtSchlussrate_ = output(5, "txtSchlussrate", QStringLiteral("Schlussrate"));
+    txtEffektivzins_ = output(6, "txtEffektivzins", QStringLiteral("Effektiver Jahreszins"));
 
-    chkJahresuebersicht = MakeControl<QCheckBox>(this, QStringLiteral("chkJahresuebersicht"), {180, 3690, 2400, 285});
-    chkJahresuebersicht->setText(QStringLiteral("Jahresübersicht"));
+    chkJahresuebersicht_ = MakeControl<QCheckBox>(this, QStringLiteral("chkJahresuebersicht"), {180, 3690, 2400, 285});
+    chkJahresuebersicht_->setText(QStringLiteral("Jahresübersicht"));
 
-    grdPlan = MakeControl<QTableView>(this, QStringLiteral("grdPlan"), {120, 4020, 10560, 4020});
+    auto* grdPlan = MakeControl<QTableView>(this, QStringLiteral("grdPlan"), {120, 4020, 10560, 4020});
     plan_ = new AnnuityPlanModel(font(), grdPlan);
     grdPlan->setModel(plan_);
     grdPlan->verticalHeader()->hide();
@@ -220,29 +219,30 @@ frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
     exports_->SetAvailable(false);
 
     QGroupBox* fraHinweis = MakeFrame(this, QStringLiteral("fraHinweis"), QStringLiteral("Hinweis"), {120, 8100, 10560, 660});
-    lblHinweis = MakeLabel(fraHinweis, QStringLiteral("lblHinweis"), QString(), {180, 270, 10200, 300});
+    lblHinweis_ = MakeLabel(fraHinweis, QStringLiteral("lblHinweis"), QString(), {180, 270, 10200, 300});
 
-    cmdZurueck = MakeButton(this, QStringLiteral("cmdZurueck"), QStringLiteral("Zurück"), {120, 8880, 1800, 420});
-    cmdBerechnen = MakeButton(this, QStringLiteral("cmdBerechnen"), QStringLiteral("Berechnen"), {8880, 8880, 1800, 420});
+    QPushButton* cmdZurueck = MakeButton(this, QStringLiteral("cmdZurueck"), QStringLiteral("Zurück"), {120, 8880, 1800, 420});
+    QPushButton* cmdBerechnen = MakeButton(this, QStringLiteral("cmdBerechnen"), QStringLiteral("Berechnen"), {8880, 8880, 1800, 420});
     cmdBerechnen->setDefault(true);
 
-    auto* hints = new HintLine(lblHinweis);
-    hints->ShowOnFocus(txtBetrag, QStringLiteral("Der Darlehensbetrag in Euro, wie er im Vertrag steht."));
-    hints->ShowOnFocus(txtSollzins, QStringLiteral("Der gebundene Sollzins pro Jahr in Prozent, z. B. 3,45."));
-    hints->ShowOnFocus(txtTilgung, QStringLiteral("Die Tilgung im ersten Jahr in Prozent des Darlehens; daraus folgt die Rate."));
-    hints->ShowOnFocus(txtRate, QStringLiteral("Die feste monatliche Rate aus Zinsen und Tilgung."));
-    hints->ShowOnFocus(txtZinsbindung, QStringLiteral("Die Jahre, für die der Sollzins fest vereinbart ist (1 bis 40)."));
-    hints->ShowOnFocus(txtSondertilgung,
+    auto* hints = new HintLine(lblHinweis_);
+    hints->ShowOnFocus(txtBetrag_, QStringLiteral("Der Darlehensbetrag in Euro, wie er im Vertrag steht."));
+    hints->ShowOnFocus(txtSollzins_, QStringLiteral("Der gebundene Sollzins pro Jahr in Prozent, z. B. 3,45."));
+    hints->ShowOnFocus(txtTilgung_, QStringLiteral("Die Tilgung im ersten Jahr in Prozent des Darlehens; daraus folgt die Rate."));
+    hints->ShowOnFocus(txtRate_, QStringLiteral("Die feste monatliche Rate aus Zinsen und Tilgung."));
+    hints->ShowOnFocus(txtZinsbindung_, QStringLiteral("Die Jahre, für die der Sollzins fest vereinbart ist (1 bis 40)."));
+    hints->ShowOnFocus(txtSondertilgung_,
                        QStringLiteral("Wird jedes Jahr mit der 12., 24., 36. … Rate gezahlt; leer bedeutet keine."));
-    hints->ShowOnFocus(txtEntgelt, QStringLiteral("Wird bei der Auszahlung einbehalten und erhöht den Effektivzins; leer bedeutet keines."));
-    hints->ShowOnFocus(txtBeginn, QStringLiteral("Der Monat der ersten Rate; leer bedeutet der nächste Monat."));
+    hints->ShowOnFocus(txtEntgelt_, QStringLiteral("Wird bei der Auszahlung einbehalten und erhöht den Effektivzins; leer bedeutet keines."));
+    hints->ShowOnFocus(txtBeginn_, QStringLiteral("Der Monat der ersten Rate; leer bedeutet der nächste Monat."));
     hints->ShowOver(cmdZurueck, QStringLiteral("Zurück zum Auswahlmenü"));
-    FocusOnActivation(this, txtBetrag);
+    FocusOnActivation(this, txtBetrag_);
 
-    for (QLineEdit* field : {txtBetrag, txtSollzins, txtTilgung, txtRate, txtZinsbindung, txtSondertilgung, txtEntgelt, txtBeginn})
+    for (QLineEdit* field :
+         {txtBetrag_, txtSollzins_, txtTilgung_, txtRate_, txtZinsbindung_, txtSondertilgung_, txtEntgelt_, txtBeginn_})
         connect(field, &QLineEdit::returnPressed, this, &frmBaufinanzierung::cmdBerechnen_Click);
-    connect(optTilgung, &QRadioButton::toggled, this, &frmBaufinanzierung::optTilgung_Toggled);
-    connect(chkJahresuebersicht, &QCheckBox::toggled, this, &frmBaufinanzierung::chkJahresuebersicht_Click);
+    connect(optTilgung_, &QRadioButton::toggled, this, &frmBaufinanzierung::optTilgung_Toggled);
+    connect(chkJahresuebersicht_, &QCheckBox::toggled, this, &frmBaufinanzierung::chkJahresuebersicht_Click);
     connect(cmdBerechnen, &QPushButton::clicked, this, &frmBaufinanzierung::cmdBerechnen_Click);
     connect(cmdZurueck, &QPushButton::clicked, this, &frmBaufinanzierung::cmdZurueck_Click);
 
@@ -251,25 +251,25 @@ frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
 
 void frmBaufinanzierung::Form_Load() {
     CenterOnDesktop(this);
-    optTilgung->setChecked(true);
+    optTilgung_->setChecked(true);
     optTilgung_Toggled();
-    txtTilgung->setText(QStringLiteral("2"));
-    txtZinsbindung->setText(QStringLiteral("10"));
-    txtBeginn->setText(ToQ(MonthYearText(NextMonth())));
-    lblHinweis->setText(QStringLiteral("Rate, Restschuld nach der Zinsbindung, Laufzeit und Effektivzins eines Annuitätendarlehens."));
+    txtTilgung_->setText(QStringLiteral("2"));
+    txtZinsbindung_->setText(QStringLiteral("10"));
+    txtBeginn_->setText(ToQ(MonthYearText(NextMonth())));
+    lblHinweis_->setText(QStringLiteral("Rate, Restschuld nach der Zinsbindung, Laufzeit und Effektivzins eines Annuitätendarlehens."));
 }
 
 void frmBaufinanzierung::Prefill(double amount, double ratePercent) {
-    if (IsFinite(amount)) txtBetrag->setText(ToQ(FormatGeneral(amount)));
-    if (IsFinite(ratePercent)) txtSollzins->setText(ToQ(FormatGeneral(ratePercent)));
+    if (IsFinite(amount)) txtBetrag_->setText(ToQ(FormatGeneral(amount)));
+    if (IsFinite(ratePercent)) txtSollzins_->setText(ToQ(FormatGeneral(ratePercent)));
 }
 
 void frmBaufinanzierung::optTilgung_Toggled() {
-    txtTilgung->setEnabled(optTilgung->isChecked());
-    txtRate->setEnabled(!optTilgung->isChecked());
+    txtTilgung_->setEnabled(optTilgung_->isChecked());
+    txtRate_->setEnabled(!optTilgung_->isChecked());
 }
 
-void frmBaufinanzierung::chkJahresuebersicht_Click() { plan_->SetYearly(chkJahresuebersicht->isChecked()); }
+void frmBaufinanzierung::chkJahresuebersicht_Click() { plan_->SetYearly(chkJahresuebersicht_->isChecked()); }
 
 void frmBaufinanzierung::Refuse(const QString& message, QWidget* field) {
     ShowInputError(this, message, kTitle);
@@ -278,21 +278,21 @@ void frmBaufinanzierung::Refuse(const QString& message, QWidget* field) {
 
 void frmBaufinanzierung::cmdBerechnen_Click() {
     AnnuityLoanInputs in;
-    const bool byRepayment = optTilgung->isChecked();
+    const bool byRepayment = optTilgung_->isChecked();
     in.choice = byRepayment ? InstalmentChoice::InitialRepayment : InstalmentChoice::Instalment;
-    QLineEdit* instalmentField = byRepayment ? txtTilgung : txtRate;
+    QLineEdit* instalmentField = byRepayment ? txtTilgung_ : txtRate_;
     struct Entry {
         QLineEdit* field;
         Currency* value;
         bool optional;  // an empty optional field counts as 0
     };
     const Entry entries[] = {
-        {txtBetrag, &in.amount, false},
-        {txtSollzins, &in.ratePercent, false},
+        {txtBetrag_, &in.amount, false},
+        {txtSollzins_, &in.ratePercent, false},
         {instalmentField, byRepayment ? &in.repaymentPercent : &in.instalment, false},
-        {txtZinsbindung, &in.fixedYears, false},
-        {txtSondertilgung, &in.extraPerYear, true},
-        {txtEntgelt, &in.feePercent, true},
+        {txtZinsbindung_, &in.fixedYears, false},
+        {txtSondertilgung_, &in.extraPerYear, true},
+        {txtEntgelt_, &in.feePercent, true},
     };
     for (const Entry& entry : entries) {
         if (entry.optional && entry.field->text().trimmed().isEmpty()) continue;
@@ -303,34 +303,34 @@ void frmBaufinanzierung::cmdBerechnen_Click() {
         // The exact decimal of the reading, not its widened double: the plan rounds half cents.
         *entry.value = CurrencyNumber(ToStd(entry.field->text())).value;
     }
-    const QString start = txtBeginn->text().trimmed();
+    const QString start = txtBeginn_->text().trimmed();
     const std::optional<PlanMonth> first = start.isEmpty() ? NextMonth() : ParseMonthYear(ToStd(start));
-    if (!first) return Refuse(kStartMonthText, txtBeginn);
+    if (!first) return Refuse(kStartMonthText, txtBeginn_);
     in.firstMonth = *first;
 
     AnnuityLoanResult result = ComputeAnnuityLoan(in);
     switch (result.error) {
         case AnnuityLoanError::None: break;
         case AnnuityLoanError::AmountNotPositive:
-        case AnnuityLoanError::AmountTooLarge: return Refuse(RefusalText(result.error), txtBetrag);
+        case AnnuityLoanError::AmountTooLarge: return Refuse(RefusalText(result.error), txtBetrag_);
         case AnnuityLoanError::NegativeRate:
-        case AnnuityLoanError::NoEffectiveRate: return Refuse(RefusalText(result.error), txtSollzins);
-        case AnnuityLoanError::FixedYearsOutOfRange: return Refuse(RefusalText(result.error), txtZinsbindung);
+        case AnnuityLoanError::NoEffectiveRate: return Refuse(RefusalText(result.error), txtSollzins_);
+        case AnnuityLoanError::FixedYearsOutOfRange: return Refuse(RefusalText(result.error), txtZinsbindung_);
         case AnnuityLoanError::NegativeExtra:
-        case AnnuityLoanError::ExtraTooLarge: return Refuse(RefusalText(result.error), txtSondertilgung);
-        case AnnuityLoanError::FeeOutOfRange: return Refuse(RefusalText(result.error), txtEntgelt);
+        case AnnuityLoanError::ExtraTooLarge: return Refuse(RefusalText(result.error), txtSondertilgung_);
+        case AnnuityLoanError::FeeOutOfRange: return Refuse(RefusalText(result.error), txtEntgelt_);
         case AnnuityLoanError::InstalmentTooLarge:
         case AnnuityLoanError::InstalmentTooLow:
         case AnnuityLoanError::TooLong: return Refuse(RefusalText(result.error), instalmentField);
     }
 
-    WriteCurrency(txtMonatsrate, Euros(result.instalment));
-    WriteCurrency(txtRestschuld, Euros(result.debtAtFixedEnd));
-    WriteCurrency(txtZinsenBindung, Euros(result.interestFixedPeriod));
-    txtLaufzeit->setText(TermText(result.termYears, result.termMonths));
-    WriteCurrency(txtZinsenGesamt, Euros(result.interestTotal));
-    WriteCurrency(txtSchlussrate, Euros(result.finalInstalment));
-    txtEffektivzins->setText(ToQ(EffectiveRateText(result.effectiveRate)));
+    WriteCurrency(txtMonatsrate_, Euros(result.instalment));
+    WriteCurrency(txtRestschuld_, Euros(result.debtAtFixedEnd));
+    WriteCurrency(txtZinsenBindung_, Euros(result.interestFixedPeriod));
+    txtLaufzeit_->setText(TermText(result.termYears, result.termMonths));
+    WriteCurrency(txtZinsenGesamt_, Euros(result.interestTotal));
+    WriteCurrency(txtSchlussrate_, Euros(result.finalInstalment));
+    txtEffektivzins_->setText(ToQ(EffectiveRateText(result.effectiveRate)));
     inputLines_ = InputLines(in);
     plan_->SetPlan(std::move(result));
     exports_->SetAvailable(true);

@@ -15,9 +15,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
-class QTableView;
 
 namespace zolt {
 
@@ -75,33 +73,29 @@ private:
     // The entries that produced the plan, as lines above it on paper.
     static QStringList InputLines(const AnnuityLoanInputs& in);
 
-    QLineEdit* txtBetrag = nullptr;
-    QLineEdit* txtSollzins = nullptr;
-    QRadioButton* optTilgung = nullptr;
-    QLineEdit* txtTilgung = nullptr;
-    QRadioButton* optRate = nullptr;
-    QLineEdit* txtRate = nullptr;
-    QLineEdit* txtZinsbindung = nullptr;
-    QLineEdit* txtSondertilgung = nullptr;
-    QLineEdit* txtEntgelt = nullptr;
-    QLineEdit* txtBeginn = nullptr;
+    QLineEdit* txtBetrag_ = nullptr;
+    QLineEdit* txtSollzins_ = nullptr;
+    QRadioButton* optTilgung_ = nullptr;
+    QLineEdit* txtTilgung_ = nullptr;
+    QLineEdit* txtRate_ = nullptr;
+    QLineEdit* txtZinsbindung_ = nullptr;
+    QLineEdit* txtSondertilgung_ = nullptr;
+    QLineEdit* txtEntgelt_ = nullptr;
+    QLineEdit* txtBeginn_ = nullptr;
 
-    QLineEdit* txtMonatsrate = nullptr;
-    QLineEdit* txtRestschuld = nullptr;
-    QLineEdit* txtZinsenBindung = nullptr;
-    QLineEdit* txtLaufzeit = nullptr;
-    QLineEdit* txtZinsenGesamt = nullptr;
-    QLineEdit* txtSchlussrate = nullptr;
-    QLineEdit* txtEffektivzins = nullptr;
+    QLineEdit* txtMonatsrate_ = nullptr;
+    QLineEdit* txtRestschuld_ = nullptr;
+    QLineEdit* txtZinsenBindung_ = nullptr;
+    QLineEdit* txtLaufzeit_ = nullptr;
+    QLineEdit* txtZinsenGesamt_ = nullptr;
+    QLineEdit* txtSchlussrate_ = nullptr;
+    QLineEdit* txtEffektivzins_ = nullptr;
 
-    QCheckBox* chkJahresuebersicht = nullptr;
-    QTableView* grdPlan = nullptr;
+    QCheckBox* chkJahresuebersicht_ = nullptr;
     AnnuityPlanModel* plan_ = nullptr;  // owned by grdPlan
-    TableActions* exports_ = nullptr;  // owned by grdPlan
-    QStringList inputLines_;           // of the plan shown
-    QLabel* lblHinweis = nullptr;
-    QPushButton* cmdBerechnen = nullptr;
-    QPushButton* cmdZurueck = nullptr;
+    TableActions* exports_ = nullptr;   // owned by grdPlan
+    QStringList inputLines_;            // of the plan shown
+    QLabel* lblHinweis_ = nullptr;
 };
 
 }  // namespace zolt
