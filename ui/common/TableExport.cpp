@@ -100,12 +100,17 @@ struct PagePlan {
     }
 };
 
+double PxPerPt(const QPaintDevice& device) { return device.logicalDpiY() / 72.0; }
+
 // Widths of the columns in points: the widest of the header and the cells. A table of more
 // than kMeasuredCells cells is measured on evenly spread rows (the first and the last among
 // them): its rows are alike, and measuring every cell would cost more than painting them.
-std::vector<double> ColumnWidths(const ExportTable& table, const PaperFonts& fonts, QPaintDevice& device,
-                                 double pxPerPt) {
+// Measured once per export and handed on: setting up the page, counting and painting the
+// pages all start from these widths.
+std::vector<double> ColumnWidths(const ExportTable& table, QPaintDevice& device) {
     constexpr qsizetype kMeasuredCells = 200000;
+    const PaperFonts fonts = Fonts();
+    const double pxPerPt = PxPerPt(device);
     const QFontMetricsF header(fonts.header, &device);
     const QFontMetricsF body(fonts.body, &device);
     const int cols = static_cast<int>(table.columns.size());
@@ -122,12 +127,23 @@ std::vector<double> ColumnWidths(const ExportTable& table, const PaperFonts& fon
     return widths;
 }
 
-PagePlan PlanPages(const ExportTable& table, const PaperFonts& fonts, QPagedPaintDevice& device) {
+// A4 with paper::kMarginMm margins, portrait, or landscape when the columns are wider than
+// a portrait page.
+void ApplyPage(QPagedPaintDevice& device, const std::vector<double>& columnPt) {
+    const QMarginsF margins(paper::kMarginMm, paper::kMarginMm, paper::kMarginMm, paper::kMarginMm);
+    device.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+    double total = 0;
+    for (const double w : columnPt) total += w;
+    if (total > device.width() / PxPerPt(device)) device.setPageOrientation(QPageLayout::Landscape);
+}
+
+PagePlan PlanPages(const ExportTable& table, const QPagedPaintDevice& device, std::vector<double> columnPt) {
     PagePlan plan;
-    plan.pxPerPt = device.logicalDpiY() / 72.0;
+    plan.pxPerPt = PxPerPt(device);
     plan.widthPt = device.width() / plan.pxPerPt;
     plan.heightPt = device.height() / plan.pxPerPt;
-    plan.columnPt = ColumnWidths(table, fonts, device, plan.pxPerPt);
+    plan.columnPt = std::move(columnPt);
 
     const int cols = static_cast<int>(plan.columnPt.size());
     double total = 0;
@@ -248,6 +264,42 @@ private:
     const PaperFonts& fonts_;
 };
 
+int PaintPages(QPagedPaintDevice& device, const ExportTable& table, const std::vector<double>& columnPt) {
+    const PaperFonts fonts = Fonts();
+    const PagePlan plan = PlanPages(table, device, columnPt);
+    QPainter painter;
+    if (!painter.begin(&device)) return 0;
+    PagePainter pages(painter, table, plan, fonts);
+    int page = 0;
+    for (const Band& band : plan.bands) {
+        qsizetype row = 0;
+        do {
+            if (page > 0) device.newPage();
+            const qsizetype end = std::min(table.rows, row + (page == 0 ? plan.firstPageRows : plan.pageRows));
+            pages.Paint(page++, band, row, end);
+            row = end;
+        } while (row < table.rows);
+    }
+    return painter.end() ? page : 0;
+}
+
+// The table as a PDF on device, its page set up for the column widths.
+bool PaintPdf(QIODevice& device, const ExportTable& table, const std::vector<double>& columnPt) {
+    QPdfWriter pdf(&device);
+    pdf.setTitle(table.title);
+    pdf.setCreator(table.screenTitle);
+    ApplyPage(pdf, columnPt);
+    return PaintPages(pdf, table, columnPt) > 0;
+}
+
+// The column widths on a PDF page. Every PDF writer paints at the same default resolution, so
+// these are the widths on the page of any PDF file.
+std::vector<double> PdfColumnWidths(const ExportTable& table) {
+    QBuffer nowhere;
+    QPdfWriter pdf(&nowhere);
+    return ColumnWidths(table, pdf);
+}
+
 SaveNameChooser& Chooser() {
     static SaveNameChooser chooser;
     return chooser;
@@ -328,47 +380,22 @@ ExportResult WriteCsv(const ExportTable& table, const QString& path) {
 }
 
 ExportResult WritePdf(const ExportTable& table, const QString& path) {
-    return WriteFile(path, [&](QIODevice& device) {
-        QPdfWriter pdf(&device);
-        pdf.setTitle(table.title);
-        pdf.setCreator(table.screenTitle);
-        SetUpPage(pdf, table);
-        return PaintTable(pdf, table) > 0;
-    });
+    const std::vector<double> columnPt = PdfColumnWidths(table);
+    return WriteFile(path, [&](QIODevice& device) { return PaintPdf(device, table, columnPt); });
 }
 
-void SetUpPage(QPagedPaintDevice& device, const ExportTable& table) {
-    const QMarginsF margins(paper::kMarginMm, paper::kMarginMm, paper::kMarginMm, paper::kMarginMm);
-    device.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Millimeter));
-    const double pxPerPt = device.logicalDpiY() / 72.0;
-    double total = 0;
-    for (const double w : ColumnWidths(table, Fonts(), device, pxPerPt)) total += w;
-    if (total > device.width() / pxPerPt) device.setPageOrientation(QPageLayout::Landscape);
-}
+void SetUpPage(QPagedPaintDevice& device, const ExportTable& table) { ApplyPage(device, ColumnWidths(table, device)); }
 
 int PaintTable(QPagedPaintDevice& device, const ExportTable& table) {
-    const PaperFonts fonts = Fonts();
-    const PagePlan plan = PlanPages(table, fonts, device);
-    QPainter painter;
-    if (!painter.begin(&device)) return 0;
-    PagePainter pages(painter, table, plan, fonts);
-    int page = 0;
-    for (const Band& band : plan.bands) {
-        qsizetype row = 0;
-        do {
-            if (page > 0) device.newPage();
-            const qsizetype end = std::min(table.rows, row + (page == 0 ? plan.firstPageRows : plan.pageRows));
-            pages.Paint(page++, band, row, end);
-            row = end;
-        } while (row < table.rows);
-    }
-    return painter.end() ? page : 0;
+    return PaintPages(device, table, ColumnWidths(table, device));
 }
 
-int PageCount(QPagedPaintDevice& device, const ExportTable& table) { return PlanPages(table, Fonts(), device).pages; }
+int PageCount(QPagedPaintDevice& device, const ExportTable& table) {
+    return PlanPages(table, device, ColumnWidths(table, device)).pages;
+}
 
 namespace {
+
 // Paper of thousands of pages takes minutes to make and is rarely meant: beyond this many
 // pages the user is asked first (a spreadsheet takes such a table better, as CSV).
 constexpr int kPagesWithoutAsking = 500;
@@ -451,11 +478,16 @@ bool TableActions::ExportCsv() {
 bool TableActions::ExportPdf() {
     const std::optional<ExportTable> table = table_();
     if (!table) return false;
+    const std::vector<double> columnPt = PdfColumnWidths(*table);
     QBuffer nowhere;
     QPdfWriter measure(&nowhere);
-    SetUpPage(measure, *table);
-    return PagesWanted(view_, errorTitle_, PageCount(measure, *table), QStringLiteral("als PDF speichern")) && SaveAs(view_, errorTitle_, QStringLiteral("Als PDF speichern"), table->title, QStringLiteral("pdf"),
-                           [&](const QString& path) { return WritePdf(*table, path); });
+    ApplyPage(measure, columnPt);
+    const int pages = PlanPages(*table, measure, columnPt).pages;
+    return PagesWanted(view_, errorTitle_, pages, QStringLiteral("als PDF speichern")) &&
+           SaveAs(view_, errorTitle_, QStringLiteral("Als PDF speichern"), table->title, QStringLiteral("pdf"),
+                  [&](const QString& path) {
+                      return WriteFile(path, [&](QIODevice& device) { return PaintPdf(device, *table, columnPt); });
+                  });
 }
 
 void TableActions::Print() {
@@ -463,11 +495,13 @@ void TableActions::Print() {
     if (!table) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(table->title);
-    SetUpPage(printer, *table);
-    if (!PagesWanted(view_, errorTitle_, PageCount(printer, *table), QStringLiteral("drucken"))) return;
+    const std::vector<double> columnPt = ColumnWidths(*table, printer);
+    ApplyPage(printer, columnPt);
+    if (!PagesWanted(view_, errorTitle_, PlanPages(*table, printer, columnPt).pages, QStringLiteral("drucken"))) return;
+    // The preview asks again for every change of its view; the widths stay those measured.
     const auto paint = [&](QPrinter* device) {
         const BusyPointer busy(view_->window());
-        PaintTable(*device, *table);
+        PaintPages(*device, *table, columnPt);
     };
     if (Previewer()) {
         Previewer()(printer, paint);
