@@ -35,9 +35,8 @@ const QString kErrorTitle = QStringLiteral("Zinsprogramm-Fehler");
 
 double Reading(const QString& text) { return LeadingNumber(ToStd(text)); }
 
-QLabel* RedLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+QLabel* RedLabel(QWidget* parent, const QString& name, const QString& text, TwipsRect at) {
+    QLabel* label = MakeLabel(parent, name, text, at);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::red);
@@ -139,10 +138,8 @@ void ZinsSheet::BuildControls() {
     lblPurchTotl_ = MakeLabel(central_, QStringLiteral("lblPurchTotl"), QStringLiteral("KAPITAL ->"), {135, 180, 1035, 255});
     txtPurchTotl_ = MakeTextField(central_, QStringLiteral("txtPurchTotl"), QString(), {1200, 150, 1215, 315});
 
-    Anzeige1_ = new QLabel(central_);
-    Anzeige1_->setObjectName(QStringLiteral("Anzeige1"));
+    Anzeige1_ = MakeLabel(central_, QStringLiteral("Anzeige1"), QString(), {1027, 555, 480, 480});
     Anzeige1_->setPixmap(DecorativeIcon());
-    PlaceTwips(Anzeige1_, 1027, 555, 480, 480);
 
     frmLoanLen_ = MakeFrame(central_, QStringLiteral("frmLoanLen"), QStringLiteral("Laufzeit in Jahren"), {120, 1080, 2295, 1215});
     lblLen_[0] = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 0), QStringLiteral("Maximum"), {120, 360, 1215, 255});
@@ -176,24 +173,18 @@ void ZinsSheet::BuildControls() {
     imgGraphic_->resize(imgGraphic_->pixmap().size());
     imgGraphic_->hide();
 
-    frmBez1_ = RedLabel(central_, QStringLiteral("frmBez1"), QStringLiteral("   ZINSZYKLUS --------->"));
-    PlaceTwips(frmBez1_, 2640, 5400, 2175, 255);
-    frmZyklus_ = RedLabel(central_, QStringLiteral("frmZyklus"), QStringLiteral("jährliche Verzinsung"));
-    PlaceTwips(frmZyklus_, 4815, 5400, 1935, 255);
-    frmEart_ = RedLabel(central_, QStringLiteral("frmEart"), QStringLiteral("; Zinseszins"));
-    PlaceTwips(frmEart_, 6750, 5400, 1815, 255);
-    frmZAmort_ = RedLabel(central_, QStringLiteral("frmZAmort"), QString());
-    PlaceTwips(frmZAmort_, 8505, 5400, 960, 255);
+    frmBez1_ = RedLabel(central_, QStringLiteral("frmBez1"), QStringLiteral("   ZINSZYKLUS --------->"), {2640, 5400, 2175, 255});
+    frmZyklus_ = RedLabel(central_, QStringLiteral("frmZyklus"), QStringLiteral("jährliche Verzinsung"), {4815, 5400, 1935, 255});
+    frmEart_ = RedLabel(central_, QStringLiteral("frmEart"), QStringLiteral("; Zinseszins"), {6750, 5400, 1815, 255});
+    frmZAmort_ = RedLabel(central_, QStringLiteral("frmZAmort"), QString(), {8505, 5400, 960, 255});
 
-    Bezeichnung1_ = new QLabel(central_);
-    Bezeichnung1_->setObjectName(QStringLiteral("Bezeichnung1"));
+    Bezeichnung1_ = MakeLabel(central_, QStringLiteral("Bezeichnung1"), QString(), {180, 5400, 2250, 255});
     // Cyan text reads poorly on the grey of the window; a dark ground keeps it legible.
     Bezeichnung1_->setAutoFillBackground(true);
     QPalette clockPalette = Bezeichnung1_->palette();
     clockPalette.setColor(QPalette::Window, QColor(0, 0, 128));
     clockPalette.setColor(QPalette::WindowText, Qt::cyan);
     Bezeichnung1_->setPalette(clockPalette);
-    PlaceTwips(Bezeichnung1_, 180, 5400, 2250, 255);
 
     Zeit1_ = new QTimer(this);
     Zeit1_->setObjectName(QStringLiteral("Zeit1"));
@@ -393,9 +384,8 @@ void ZinsSheet::SetCycleCaptionsForTable() {
         case InterestCycle::Yearly:
             frmLoanLen_->setTitle(QStringLiteral("Laufzeit in Jahren    "));
             frmZyklus_->setText(QStringLiteral("jährliche Verzinsung"));
-            return;
+            break;
         case InterestCycle::Monthly:
-        case InterestCycle::SavingsPlan:
             frmLoanLen_->setTitle(QStringLiteral("Laufzeit in Monaten   "));
             frmZyklus_->setText(QStringLiteral("monatliche Verzinsung"));
             break;
@@ -407,15 +397,14 @@ void ZinsSheet::SetCycleCaptionsForTable() {
             frmZyklus_->setText(QStringLiteral("Zinszyklus %1 Monate").arg(MonthsPerCycle(cycle_)));
             break;
         case InterestCycle::Daily:
+            frmLoanLen_->setTitle(QStringLiteral("Anzahl der Tage   "));
+            frmZyklus_->setText(QStringLiteral("tägliche Verzinsung"));
             break;
-    }
-    if (cycle_ == InterestCycle::Daily) {
-        frmLoanLen_->setTitle(QStringLiteral("Anzahl der Tage   "));
-        frmZyklus_->setText(QStringLiteral("tägliche Verzinsung"));
-    } else if (cycle_ == InterestCycle::SavingsPlan) {
-        frmLoanLen_->setTitle(QStringLiteral("Anzahl der Monate   "));
-        frmZyklus_->setText(QStringLiteral("monatliche Verzinsung"));
-        frmBez1_->setText(QStringLiteral("SPARPLAN -----> "));
+        case InterestCycle::SavingsPlan:
+            frmLoanLen_->setTitle(QStringLiteral("Anzahl der Monate   "));
+            frmZyklus_->setText(QStringLiteral("monatliche Verzinsung"));
+            frmBez1_->setText(QStringLiteral("SPARPLAN -----> "));
+            break;
     }
 }
 
