@@ -116,22 +116,16 @@ void LoanSheet::CreateControls() {
     cmdCalcAmort_ = MakeButton(client_, QStringLiteral("cmdCalcAmort"), QStringLiteral("Tilgungsplan anzeigen"), {120, 4560, 2640, 420});
     cmdCalcAmort_->setEnabled(false);
 
-    Bezeichnung1_ = new QLabel(QStringLiteral("Markieren Sie eine Rate um den Tilgungsplan anzuzeigen."), client_);
-    Bezeichnung1_->setObjectName(QStringLiteral("Bezeichnung1"));
+    Bezeichnung1_ = MakeLabel(client_, QStringLiteral("Bezeichnung1"),
+                              QStringLiteral("Markieren Sie eine Rate um den Tilgungsplan anzuzeigen."),
+                              {120, 5160, 2640, 720});
     Bezeichnung1_->setStyleSheet(QStringLiteral("color: #ff0000;"));
     Bezeichnung1_->setWordWrap(true);
-    PlaceTwips(Bezeichnung1_, 120, 5160, 2640, 720);
     Bezeichnung1_->hide();
 
-    frmKAmort_ = new QLabel(client_);
-    frmKAmort_->setObjectName(QStringLiteral("frmKAmort"));
-    PlaceTwips(frmKAmort_, kGridLeft, 90, 3600, 270);
-    frmLZAmort_ = new QLabel(client_);
-    frmLZAmort_->setObjectName(QStringLiteral("frmLZAmort"));
-    PlaceTwips(frmLZAmort_, kGridLeft + 3660, 90, 1500, 270);
-    lblRate_ = new QLabel(client_);
-    lblRate_->setObjectName(QStringLiteral("lblRate"));
-    PlaceTwips(lblRate_, kGridLeft + 5220, 90, 1800, 270);
+    frmKAmort_ = MakeLabel(client_, QStringLiteral("frmKAmort"), QString(), {kGridLeft, 90, 3600, 270});
+    frmLZAmort_ = MakeLabel(client_, QStringLiteral("frmLZAmort"), QString(), {kGridLeft + 3660, 90, 1500, 270});
+    lblRate_ = MakeLabel(client_, QStringLiteral("lblRate"), QString(), {kGridLeft + 5220, 90, 1800, 270});
 
     imgGraphic_ = new QLabel(client_);
     imgGraphic_->setObjectName(QStringLiteral("imgGraphic"));
@@ -293,7 +287,7 @@ bool LoanSheet::CheckTableRequest() {
         return false;
     }
 
-    // Beyond the sheet's own checks: terms that give no instalment (none at all, or a
+    // Then what the engine cannot take: terms that give no instalment (none at all, or a
     // division by zero), tables too large to show, and a down payment that became invalid
     // through a later change of the price or of its mode (it would finance a negative sum).
     // A fractional minimum is a term like any other: 0,5 years are 6 months.
@@ -445,7 +439,7 @@ void LoanSheet::RunPlanRequest() {
 
 // Per month the interest, the principal, the balance left and the interest so far.
 void LoanSheet::ShowAmortizationPlan() {
-    lblRate_->setText(QStringLiteral("Rate=") + ToQ(FormatNumber(plan_->payment, "Currency")));
+    lblRate_->setText(QStringLiteral("Rate=") + Money(plan_->payment));
     lblRate_->show();
     const auto months = static_cast<int>(plan_->monthCount);
     NumberMatrix values{std::shared_ptr<const std::vector<double>>(plan_, &plan_->cells), 0, LoanPlan::kColumns,
