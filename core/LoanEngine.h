@@ -124,7 +124,8 @@ struct LoanPlan {
 };
 
 // Balance(0) = loan amount; Interest(k) = Balance(k − 1) × r; Balance(k) = Balance(k − 1) −
-// payment + Interest(k). Nothing is rounded and the last instalment is not adjusted.
+// payment + Interest(k). Nothing is rounded and the last instalment is not adjusted; only the
+// last balance of a payment that is the annuity of a whole number of months shows as 0.
 LoanResult<LoanPlan> BuildAmortizationPlan(const LoanPlanInputs& in);
 
 }  // namespace zolt

@@ -18,7 +18,7 @@ namespace {
 const QString kTitle = QStringLiteral("Rechner");
 constexpr int kKey = 480;
 
-// Operator(index) captions; the key is identified by its caption.
+// The caption of key Operator(index) and the operation it stands for.
 constexpr std::array<const char*, 5> kOperatorCaptions = {"/", "+", "X", "-", "="};
 constexpr std::array<CalcOperator, 5> kOperators = {CalcOperator::Divide, CalcOperator::Add, CalcOperator::Multiply,
                                                     CalcOperator::Subtract, CalcOperator::Equals};
