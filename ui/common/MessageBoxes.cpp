@@ -32,7 +32,7 @@ void ShowNote(QWidget* parent, const QString& message, const QString& title) {
     ShowBox(parent, QMessageBox::Information, message, title);
 }
 
-bool AskYesNo(QWidget* parent, const QString& question, const QString& title) {
+bool AskYesNo(QWidget* parent, const QString& question, const QString& title, bool yesByDefault) {
     if (const BoxInterceptor& intercept = Interceptor()) {
         intercept(ShownBox{QMessageBox::Question, title, question});
         return false;
@@ -40,7 +40,7 @@ bool AskYesNo(QWidget* parent, const QString& question, const QString& title) {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("AskYesNo"));
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

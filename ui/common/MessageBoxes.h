@@ -14,8 +14,9 @@ namespace zolt {
 void ShowInputError(QWidget* parent, const QString& message, const QString& title);
 void ShowNote(QWidget* parent, const QString& message, const QString& title);
 
-// A question with "Ja" and "Nein" ("Nein" the default); true when the user answers "Ja".
-bool AskYesNo(QWidget* parent, const QString& question, const QString& title);
+// A question with "Ja" and "Nein" ("Nein" the default unless yesByDefault); true when the user
+// answers "Ja".
+bool AskYesNo(QWidget* parent, const QString& question, const QString& title, bool yesByDefault = false);
 
 // Paragraphs joined by an empty line, the way multi-paragraph messages are shown.
 QString Paragraphs(const QStringList& paragraphs);

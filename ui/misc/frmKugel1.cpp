@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -76,12 +75,10 @@ QGroupBox* MakeColouredFrame(QWidget* parent, const QString& name, const QString
 bool DefaultPrinterInstalled() { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 bool AskForPdf(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, kCaption,
+    return AskYesNo(parent,
                     Paragraphs({QStringLiteral("Es ist kein Drucker eingerichtet."),
                                 QStringLiteral("Sollen die Tips stattdessen als PDF-Datei gespeichert werden?")}),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+                    kCaption, true);
 }
 
 QString AskPdfPath(QWidget* parent) {
