@@ -20,6 +20,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenSlots.h"
+#include "ui/common/TableExport.h"
 #include "ui/misc/TipPrinting.h"
 
 namespace zolt {
@@ -363,15 +364,15 @@ void frmKugel1::PrintTips(double leftMarginMm, double rightMarginMm, int entries
     if (!printFallback_.offerPdf || !printFallback_.offerPdf(this)) return;
     const QString path = printFallback_.pdfPath ? printFallback_.pdfPath(this) : QString();
     if (path.isEmpty()) return;
-    bool written = false;
-    {
-        QPdfWriter pdf(path);
+    // Through a QSaveFile: a file that is not written whole leaves an existing one as it was.
+    const ExportResult written = WriteFile(path, [&](QIODevice& file) {
+        QPdfWriter pdf(&file);
         pdf.setTitle(kCaption);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-        written = PrintTipPages(pdf, pages, leftMarginMm, rightMarginMm, follow).ok;
-    }
-    if (!written) {
+        return PrintTipPages(pdf, pages, leftMarginMm, rightMarginMm, follow).ok;
+    });
+    if (!written.ok) {
         ShowInputError(this, Paragraphs({QStringLiteral("Die Datei konnte nicht geschrieben werden:"), path}), kCaption);
     }
 }
