@@ -30,12 +30,6 @@ namespace {
 
 QString OrUnknown(const QString& text) { return text.trimmed().isEmpty() ? kUnknown : text.trimmed(); }
 
-std::optional<Memory> ReadMemory() {
-    const std::optional<QString> text = ReadTextFile(QStringLiteral("/proc/meminfo"));
-    if (!text) return std::nullopt;
-    return ReadMemInfo(ToStd(*text));
-}
-
 // The kernel's drivers of the graphics cards (/sys/class/drm/cardN/device/driver).
 QStringList DrmDrivers() {
     QStringList drivers;
@@ -81,22 +75,21 @@ Kernel KernelInfo() {
 
 namespace {
 
-QString OperatingSystemText() {
+QString OperatingSystemText(const Kernel& kernel) {
     std::optional<QString> text = ReadTextFile(QStringLiteral("/etc/os-release"));
     if (!text) text = ReadTextFile(QStringLiteral("/usr/lib/os-release"));
     OperatingSystem os;
     if (text) os = ReadOsRelease(ToStd(*text));
     QString name = ToQ(os.name);
-    if (name.isEmpty()) name = OrUnknown(KernelInfo().name);
+    if (name.isEmpty()) name = OrUnknown(kernel.name);
     return name + QStringLiteral(" Version ") + OrUnknown(ToQ(os.version));
 }
 
-QString OperatingModeText() {
-    return QStringLiteral("(") + ToQ(zolt::OperatingModeText(ToStd(KernelInfo().machine))) + QStringLiteral(")");
+QString OperatingModeText(const Kernel& kernel) {
+    return QStringLiteral("(") + ToQ(zolt::OperatingModeText(ToStd(kernel.machine))) + QStringLiteral(")");
 }
 
-QString BaseSystemText() {
-    const Kernel kernel = KernelInfo();
+QString BaseSystemText(const Kernel& kernel) {
     return QStringLiteral("Betriebssystem ") + OrUnknown(kernel.name) + QStringLiteral(" ") + OrUnknown(kernel.release);
 }
 
@@ -151,20 +144,19 @@ QString KeyboardLayoutText(const QString& platformName) {
 }  // namespace
 
 SystemFactTexts GatherFacts(const QString& platformName) {
-    return {OperatingSystemText(), OperatingModeText(), BaseSystemText(), ProcessorText(), VideoDriverText(platformName),
-            NetworkText(), KernelMice(), KeyboardLayoutText(platformName)};
+    const Kernel kernel = KernelInfo();
+    return {OperatingSystemText(kernel), OperatingModeText(kernel), BaseSystemText(kernel), ProcessorText(),
+            VideoDriverText(platformName), NetworkText(), KernelMice(), KeyboardLayoutText(platformName)};
 }
 
-std::optional<quint64> FreeMemoryBytes() {
-    const std::optional<Memory> memory = ReadMemory();
-    if (!memory || !memory->availableBytes) return std::nullopt;
-    return static_cast<quint64>(*memory->availableBytes);
-}
-
-std::optional<int> FreeMemoryPercent() {
-    const std::optional<Memory> memory = ReadMemory();
-    if (!memory || !memory->availableBytes || !memory->totalBytes) return std::nullopt;
-    return Percent(*memory->availableBytes, *memory->totalBytes);
+FreeMemory FreeMemoryNow() {
+    const std::optional<QString> text = ReadTextFile(QStringLiteral("/proc/meminfo"));
+    if (!text) return {};
+    const Memory memory = ReadMemInfo(ToStd(*text));
+    if (!memory.availableBytes) return {};
+    FreeMemory result{static_cast<quint64>(*memory.availableBytes), std::nullopt};
+    if (memory.totalBytes) result.percent = Percent(*memory.availableBytes, *memory.totalBytes);
+    return result;
 }
 
 QString HomeDirectory() { return QDir::homePath(); }

@@ -24,8 +24,12 @@ struct Kernel {
 };
 Kernel KernelInfo();
 
-std::optional<quint64> FreeMemoryBytes();   // MemAvailable of /proc/meminfo
-std::optional<int> FreeMemoryPercent();     // MemAvailable / MemTotal
+// The available main memory, from one reading of /proc/meminfo.
+struct FreeMemory {
+    std::optional<quint64> bytes;  // MemAvailable
+    std::optional<int> percent;    // MemAvailable / MemTotal
+};
+FreeMemory FreeMemoryNow();
 std::optional<int> FreeHomeSpacePercent();  // free space of the file system of the home directory
 QString HomeDirectory();
 

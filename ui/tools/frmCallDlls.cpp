@@ -198,11 +198,12 @@ void frmCallDlls::ShowResource(int index, std::optional<int> percent) {
 }
 
 void frmCallDlls::tmrSysInfo_Timer() {
-    ShowResource(1, sysinfo::FreeMemoryPercent());
+    const sysinfo::FreeMemory memory = sysinfo::FreeMemoryNow();
+    ShowResource(1, memory.percent);
     ShowResource(2, sysinfo::FreeHomeSpacePercent());
-    const std::optional<quint64> bytes = sysinfo::FreeMemoryBytes();
-    lblInfo_[6]->setText(QStringLiteral("Freie Speicherkapazität: ") +
-                        (bytes ? ToQ(FormatNumber(static_cast<double>(*bytes), "#,# \\b\\y\\t\\e\\s")) : sysinfo::kUnknown));
+    lblInfo_[6]->setText(
+        QStringLiteral("Freie Speicherkapazität: ") +
+        (memory.bytes ? ToQ(FormatNumber(static_cast<double>(*memory.bytes), "#,# \\b\\y\\t\\e\\s")) : sysinfo::kUnknown));
 }
 
 void frmCallDlls::ShowInfoFrame(int frame) {
