@@ -114,6 +114,9 @@ AnnuityLoanResult ComputeAnnuityLoan(const AnnuityLoanInputs& in) {
     result.instalment = static_cast<std::int64_t>(instalment);
     result.firstMonth = in.firstMonth;
     const auto extraCents = static_cast<std::int64_t>(extra);
+    const int fixedMonths = static_cast<int>(fixed / kWholeYear) * 12;
+    // Every instalment and extra repayment, for the effective rate.
+    std::vector<LoanPayment> payments;
     std::int64_t debt = static_cast<std::int64_t>(amount);
     for (int m = 1; debt > 0; ++m) {
         if (m > kMaxPlanMonths) return Refused(AnnuityLoanError::TooLong);
@@ -127,31 +130,23 @@ AnnuityLoanResult ComputeAnnuityLoan(const AnnuityLoanInputs& in) {
         debt -= row.extra;
         row.debt = debt;
         result.months.push_back(row);
+        result.interestTotal += row.interest;
+        if (m <= fixedMonths) result.interestFixedPeriod += row.interest;
+        payments.push_back({m, static_cast<double>(row.instalment + row.extra)});
     }
 
     const int months = static_cast<int>(result.months.size());
-    const int fixedMonths = static_cast<int>(fixed / kWholeYear) * 12;
     if (months >= fixedMonths) {
         result.fixedEndMonth = fixedMonths - 1;
         result.fixedEndYear = fixedMonths / 12 - 1;
         result.debtAtFixedEnd = result.months[static_cast<std::size_t>(fixedMonths - 1)].debt;
-    }
-    for (int m = 0; m < months; ++m) {
-        const std::int64_t interest = result.months[static_cast<std::size_t>(m)].interest;
-        result.interestTotal += interest;
-        if (m < fixedMonths) result.interestFixedPeriod += interest;
     }
     result.years = YearRows(result.months);
     result.finalInstalment = result.months.back().instalment;
     result.termYears = months / 12;
     result.termMonths = months % 12;
 
-    // Every instalment and extra repayment against the loan less the fee kept back.
-    std::vector<LoanPayment> payments(result.months.size());
-    for (int m = 0; m < months; ++m) {
-        const AnnuityPlanRow& row = result.months[static_cast<std::size_t>(m)];
-        payments[static_cast<std::size_t>(m)] = {m + 1, static_cast<double>(row.instalment + row.extra)};
-    }
+    // The payments against the loan less the fee kept back.
     const double payout =
         static_cast<double>(amount) * static_cast<double>(kFeeScale - fee) / static_cast<double>(kFeeScale);
     const EffectiveRateResult effective = EffectiveAnnualRate(payout, payments);
