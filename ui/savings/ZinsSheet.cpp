@@ -138,8 +138,7 @@ void ZinsSheet::BuildControls() {
     lblPurchTotl_ = MakeLabel(central_, QStringLiteral("lblPurchTotl"), QStringLiteral("KAPITAL ->"), {135, 180, 1035, 255});
     txtPurchTotl_ = MakeTextField(central_, QStringLiteral("txtPurchTotl"), QString(), {1200, 150, 1215, 315});
 
-    Anzeige1_ = MakeLabel(central_, QStringLiteral("Anzeige1"), QString(), {1027, 555, 480, 480});
-    Anzeige1_->setPixmap(DecorativeIcon());
+    MakeLabel(central_, QStringLiteral("Anzeige1"), QString(), {1027, 555, 480, 480})->setPixmap(DecorativeIcon());
 
     frmLoanLen_ = MakeFrame(central_, QStringLiteral("frmLoanLen"), QStringLiteral("Laufzeit in Jahren"), {120, 1080, 2295, 1215});
     lblLen_[0] = MakeLabel(frmLoanLen_, ArrayName(QStringLiteral("lblLen"), 0), QStringLiteral("Maximum"), {120, 360, 1215, 255});
@@ -245,13 +244,13 @@ void ZinsSheet::BuildMenus() {
         QStringLiteral("&tägliche Verzinsung"),
         QStringLiteral("S&parplan mon. Verzinsung"),
     };
-    cycleGroup_ = new QActionGroup(this);
-    cycleGroup_->setExclusive(true);
+    auto* cycleGroup = new QActionGroup(this);
+    cycleGroup->setExclusive(true);
     for (std::size_t i = 0; i < cycleTexts.size(); ++i) {
         QAction* action = cycles->addAction(cycleTexts[i]);
         action->setObjectName(ArrayName(QStringLiteral("mnuOptLen"), static_cast<int>(i)));
         action->setCheckable(true);
-        cycleGroup_->addAction(action);
+        cycleGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { mnuOptLen_Click(static_cast<int>(i)); });
         mnuOptLen_[i] = action;
     }
@@ -529,7 +528,7 @@ void ZinsSheet::ShowDetailPlan(double rate, int col) {
 
 void ZinsSheet::mnuOptLen_Click(int index) {
     if (index < 0 || index >= static_cast<int>(mnuOptLen_.size())) return;
-    for (std::size_t i = 0; i < mnuOptLen_.size(); ++i) mnuOptLen_[i]->setChecked(static_cast<int>(i) == index);
+    mnuOptLen_[static_cast<std::size_t>(index)]->setChecked(true);  // the group unchecks the others
     cycle_ = static_cast<InterestCycle>(index);
     const CycleMenuCaptions& captions = kMenuCaptions[static_cast<std::size_t>(index)];
     frmLoanLen_->setTitle(QString::fromUtf8(captions.loanLen));

@@ -12,7 +12,6 @@
 #include "core/InterestEngine.h"
 
 class QAction;
-class QActionGroup;
 class QDateTime;
 class QGroupBox;
 class QLabel;
@@ -109,7 +108,6 @@ private:
     QLabel* frmEart_ = nullptr;
     QLabel* frmZAmort_ = nullptr;
     QLabel* Bezeichnung1_ = nullptr;
-    QLabel* Anzeige1_ = nullptr;
     QTimer* Zeit1_ = nullptr;
     QLabel* imgGraphic_ = nullptr;  // never shown itself: the grid's corner picture and its size
 
@@ -117,7 +115,6 @@ private:
     QAction* mnuOptCopy_ = nullptr;
     QAction* mnuOptSep_ = nullptr;
     std::array<QAction*, 8> mnuOptLen_{};
-    QActionGroup* cycleGroup_ = nullptr;
 
     // Readings kept by the change and click handlers.
     double baseAmount_ = 0;
