@@ -18,6 +18,16 @@ BoxRecorder::~BoxRecorder() {
     SetPrintPreviewer({});
 }
 
+QStringList BoxRecorder::Take() {
+    QStringList shown;
+    for (const ShownBox& box : boxes_) {
+        const char* icon = box.icon == QMessageBox::Warning ? "! " : box.icon == QMessageBox::Information ? "i " : "? ";
+        shown << icon + box.title + ": " + box.text;
+    }
+    boxes_.clear();
+    return shown;
+}
+
 QStringList Texts(QWidget* root, const QStringList& names) {
     QStringList texts;
     for (const QString& name : names) {
@@ -43,6 +53,42 @@ void TypeInto(QWidget* field, const QString& text) {
 
 void Click(QWidget* button) {
     if (auto* push = qobject_cast<QAbstractButton*>(button)) QTest::mouseClick(push, Qt::LeftButton);
+}
+
+QStringList Press(QWidget* screen, const QStringList& names, const QStringList& texts, const QString& button,
+                  const QStringList& outputs) {
+    for (qsizetype i = 0; i < names.size(); ++i) TypeInto(Find(screen, names[i]), texts.value(i));
+    Click(Find(screen, button));
+    return Texts(screen, outputs);
+}
+
+QStringList ListRows(QWidget* list) {
+    QStringList rows;
+    const QAbstractItemModel* model = qobject_cast<QAbstractItemView*>(list)->model();
+    for (int i = 0; i < model->rowCount(); ++i) rows << model->index(i, 0).data().toString();
+    return rows;
+}
+
+QString HintAfterMove(QWidget* hint, QWidget* widget, bool corner) {
+    const QPoint at = corner ? QPoint(2, widget->height() - 2) : widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    return FieldText(hint);
+}
+
+bool FocusReturnsTo(QWidget* screen, QWidget* field) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    if (!QTest::qWaitForWindowActive(&other)) return false;
+    screen->activateWindow();
+    return QTest::qWaitForWindowActive(screen) && QTest::qWaitFor([&] { return QApplication::focusWidget() == field; });
+}
+
+void RefusalRows(std::initializer_list<std::tuple<const char*, QStringList, QString>> rows) {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("message");
+    for (const auto& [name, texts, message] : rows) QTest::newRow(name) << texts << message;
 }
 
 ProgramSlots::ProgramSlots() {

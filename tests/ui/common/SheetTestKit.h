@@ -55,7 +55,6 @@ protected:
     QList<QStringList> GridCsv(int rows, int cols, const QString& corner) {  // the grid's cells as AsCsv has them
         return AsCsv(rows, cols, [&](int row, int col) { return row + col ? Grid()->CellText(row, col).replace("\r\n", " ").trimmed() : corner; });
     }
-    QString Label(const char* name) { return this->template Get<QLabel>(QString::fromLatin1(name))->text(); }
     void Press(const char* button) { Click(this->Get(QString::fromLatin1(button))); }
     void Type(const QStringList& fields) {
         for (int i = 0; i < fields.size(); ++i) TypeInto(this->Get(fieldNames_[i]), fields[i]);
@@ -79,17 +78,10 @@ protected:
         QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
         if (twice) QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
     }
-    QStringList Texts() {
-        QStringList texts;
-        for (const auto& box : this->boxes_->boxes()) texts << box.text;
-        return texts;
-    }
     void Verify(const SheetCheck& check, const QString& title) {
-        QCOMPARE(Texts(), check.messages);
-        for (const auto& box : this->boxes_->boxes()) {
-            QCOMPARE(box.title, title);
-            QCOMPARE(box.icon, QMessageBox::Warning);
-        }
+        QStringList boxes;
+        for (const QString& message : check.messages) boxes << "! " + title + ": " + message;
+        QCOMPARE(this->boxes_->Take(), boxes);
         for (int i = 0; i < check.fieldsAfter.size(); ++i) QCOMPARE(this->Field(fieldNames_[i]), check.fieldsAfter[i]);
         if (!check.focus.isEmpty()) QCOMPARE(QApplication::focusWidget()->objectName(), check.focus);
     }
