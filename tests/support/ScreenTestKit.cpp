@@ -85,6 +85,34 @@ bool FocusReturnsTo(QWidget* screen, QWidget* field) {
     return QTest::qWaitForWindowActive(screen) && QTest::qWaitFor([&] { return QApplication::focusWidget() == field; });
 }
 
+QStringList ExportStates(const QWidget* owner) {
+    QStringList states;
+    for (const QAction* action : owner->actions()) states << action->objectName() + (action->isEnabled() ? "+" : "-");
+    return states;
+}
+
+QList<QStringList> SavedCsv(QWidget* view, const QString& stem) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(stem + QDate::currentDate().toString("_yyyy-MM-dd.csv")));
+    SetSaveNameChooser([&](QWidget*, auto&, const QString& name, auto&) {
+        return QFileInfo(name).fileName() == QFileInfo(file).fileName() ? file.fileName() : QString();
+    });
+    view->findChild<QAction*>("actExportCsv")->trigger();
+    SetSaveNameChooser([](QWidget*, auto&, auto&, auto&) { return QString(); });  // cancelled again, as BoxRecorder has it
+    QList<QStringList> rows;
+    if (!file.open(QIODevice::ReadOnly)) return rows;
+    for (const QString& line : QString::fromUtf8(file.readAll().mid(3)).split("\r\n", Qt::SkipEmptyParts)) rows << line.split(';');
+    return rows;
+}
+
+QList<QStringList> AsCsv(int rows, int cols, const std::function<QString(int row, int col)>& shown) {
+    static const QRegularExpression grouping("\\.(?=\\d{3}(\\D|$))| ?[€%]");
+    QList<QStringList> table(rows + 1);
+    for (int row = 0; row <= rows; ++row)
+        for (int col = 0; col <= cols; ++col) table[row] << (row ? shown(row, col).remove(grouping) : shown(row, col));
+    return table;
+}
+
 void RefusalRows(std::initializer_list<std::tuple<const char*, QStringList, QString>> rows) {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("message");

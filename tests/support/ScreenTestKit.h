@@ -54,6 +54,14 @@ QString HintAfterMove(QWidget* hint, QWidget* widget, bool corner = false);
 // Another window comes to the front, then the screen again: the focus must be in field.
 bool FocusReturnsTo(QWidget* screen, QWidget* field);
 
+// The actions of a view or menu in their order, "+" when enabled, "-" when not.
+QStringList ExportStates(const QWidget* owner);
+// The fields of the view's table saved as CSV, when the name proposed was stem and today's date.
+QList<QStringList> SavedCsv(QWidget* view, const QString& stem);
+// The fields of a file of the cells shown(row, col), headers in row 0: amounts and rates
+// without thousands points, "€" or "%".
+QList<QStringList> AsCsv(int rows, int cols, const std::function<QString(int row, int col)>& shown);
+
 // The rows of a data-driven refusal test: the texts typed and the message of the box.
 void RefusalRows(std::initializer_list<std::tuple<const char*, QStringList, QString>> rows);
 

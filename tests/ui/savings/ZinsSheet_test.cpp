@@ -69,7 +69,6 @@ private slots:
         QApplication::sendEvent(maximum, &wheel);
         Type({"1000", "1", "1"});
         Press("cmdCalcPmts");
-        QCOMPARE(boxes_->Take(), QStringList{});
         QCOMPARE((QStringList{Grid()->CellText(1, 0), Grid()->CellText(51, 0)}), (QStringList{"0,0%", "5,0%"}));
         Choose("comIntrMin", 7);
         QCOMPARE(boxes_->Take(), QStringList{"! Zinsprogramm-Fehler: Der minimale Zinssatz muß kleiner oder gleich dem maximalen Zinssatz sein."});
@@ -115,7 +114,6 @@ private slots:
         QAbstractItemModelTester tester(Grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         Table({"1000", "10", "11"}, 5, 6);
         SheetGrid* grid = Grid();
-        QCOMPARE(boxes_->Take(), QStringList{});
         QCOMPARE(grid->CellText(1, 1), QStringLiteral("1.628,89 €"));  // 1000 x 1.05^10
         QCOMPARE(Field("frmEart"), QStringLiteral("; Zinseszins"));
         auto* detail = Get<QPushButton>(QStringLiteral("cmdCalcAmort"));
