@@ -16,23 +16,18 @@ private slots:
         ProgramSlots program;
         QStringList cut;
         int seen = 0;
-        const auto check = [&](const QWidget* screen, const QWidget* control, const QString& text, QRect room, int flags) {
-            const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
-            ++seen;
-            if (needed.width() > room.width() || needed.height() > room.height())
-                cut << QStringLiteral("%1.%2 \"%3\": %4x%5 in %6x%7")
-                           .arg(screen->objectName(), control->objectName(), text)
-                           .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
-        };
         for (ScreenId id : EveryScreen()) {
             QWidget* screen = program.screens.Open(id);
             for (QWidget* control : screen->findChildren<QWidget*>()) {
-                if (!control->isVisibleTo(screen) || PartOfComposite(control, screen)) continue;
-                if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->text().isEmpty()) {
-                    check(screen, label, label->text(), label->contentsRect(), label->wordWrap() ? Qt::TextWordWrap : 0);
-                } else if (const auto* frame = qobject_cast<const QGroupBox*>(control); frame && !frame->title().isEmpty()) {
-                    check(screen, frame, frame->title(), frame->rect(), 0);
-                }
+                const auto* label = qobject_cast<const QLabel*>(control);
+                const auto* frame = qobject_cast<const QGroupBox*>(control);
+                const QString text = label ? label->text() : frame ? frame->title() : QString();
+                if (text.isEmpty() || !control->isVisibleTo(screen) || PartOfComposite(control, screen)) continue;
+                const QRect room = label ? label->contentsRect() : frame->rect();
+                const QRect needed = control->fontMetrics().boundingRect(room, label && label->wordWrap() ? Qt::TextWordWrap : 0, text);
+                ++seen;
+                if (needed.width() > room.width() || needed.height() > room.height())
+                    cut << screen->objectName() + "." + control->objectName() + ": " + text;
             }
             if (id != ScreenId::frmZoltauswahl) screen->hide();
         }

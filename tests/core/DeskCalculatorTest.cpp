@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
     Calculator, KeySequence,
     ::testing::Values(
         // Sequences with known results: the key rules' own examples and the edge cases they name.
-        S{"AddThenEquals", "2+3=", "5"}, S{"EqualsTwiceKeepsResult", "2+3==", "5"}, S{"LeadingMinusOnFresh", "-", "-0,"},
+        S{"AddThenEquals", "2+3=", "5"}, S{"EqualsTwiceKeepsResult", "2+3==", "5"}, S{"OneLeadingMinusOnFresh", "--", "-0,"},
         S{"LeadingMinusThenDigit", "-5", "-5,"}, S{"MinusAfterTimesSignsNext", "5X-3=", "-15"},
         S{"LeadingZerosStay", "007", "007,"}, S{"LeadingZerosCountAsNumber", "007+1=", "8"},
         S{"DecimalComma", "1,5+1=", "2,5"}, S{"LeftToRight", "2+3X4=", "20"}, S{"PercentOfTimes", "200X5%=", "10"},

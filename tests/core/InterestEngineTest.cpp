@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"TooManyDays", {1000, 1, 100000, 0, 50, kDaily, kCompound}, TableLimit::TooManyCells, 0},
         LimitCase{"MostTermsOneRate", {1000, 1, 100000, 1, 1, kYearly, kSimple}, TableLimit::Ok, 100000},
         LimitCase{"TooManyTermsOneRate", {1000, 1, 100001, 1, 1, kYearly, kSimple}, TableLimit::TooManyCells, 0},
-        LimitCase{"MostCells", {1000, 1, 100000, 0, 5.9, kYearly, kSimple}, TableLimit::Ok, 100000},
+        LimitCase{"MostCellsFractionalRates", {1000, 1, 100000, 0, 5.95, kYearly, kSimple}, TableLimit::Ok, 100000},
         LimitCase{"OneRateRowTooMany", {1000, 1, 100000, 0, 6, kYearly, kSimple}, TableLimit::TooManyCells, 0},
         LimitCase{"PowerOverflows", {1000, 600000, 600010, 1, 50, kDaily, kCompound}, TableLimit::OutOfRange, 0},
         LimitCase{"LastTermOverflows", {1000, 1, 2000, 50, 50, kYearly, kCompound}, TableLimit::OutOfRange, 0},
@@ -147,8 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DetailPlan, Limits) {
     EXPECT_EQ(CheckPlanLimits(1000, 0, 100000, kDaily, kCompound), PlanLimit::Ok);
     EXPECT_EQ(CheckPlanLimits(1000, 0, 100001, kDaily, kCompound), PlanLimit::TooManyRows);
-    // 1.5^5000 is beyond the double range; so is the interest of 1e305 at 50 % over 100 000 years
-    EXPECT_EQ(CheckPlanLimits(1000, 50, 5000, kYearly, kCompound), PlanLimit::OutOfRange);
+    // 1.5^5000 and (1 + 50/1200)^20000 are beyond the double range; so is 1e305 x 50 % x 100 000
+    EXPECT_EQ(CheckPlanLimits(1000, 50, 20000, kPlan, kCompound), PlanLimit::OutOfRange);
     EXPECT_EQ(CheckPlanLimits(1e305, 50, 100000, kYearly, kSimple), PlanLimit::OutOfRange);
     // a 0 % savings plan sums the deposits: 1e304 x 100 000 is beyond the range
     EXPECT_EQ(CheckPlanLimits(1e304, 0, 100000, kPlan, kCompound), PlanLimit::OutOfRange);

@@ -12,32 +12,6 @@
 
 namespace zolt::testing {
 
-// The actions of a view or menu in their order, "+" when enabled, "-" when not.
-inline QStringList ExportStates(const QWidget* owner) {
-    QStringList states;
-    for (const QAction* action : owner->actions()) states << action->objectName() + (action->isEnabled() ? "+" : "-");
-    return states;
-}
-
-// The fields of the view's table saved as CSV, when the name proposed was stem and today's date.
-inline QList<QStringList> SavedCsv(QWidget* view, const QString& stem) {
-    QTemporaryDir dir;
-    QFile file(dir.filePath(stem + QDate::currentDate().toString("_yyyy-MM-dd.csv")));
-    SetSaveNameChooser([&](QWidget*, auto&, const QString& name, auto&) { return QFileInfo(name).fileName() == QFileInfo(file).fileName() ? file.fileName() : ""; });
-    view->findChild<QAction*>("actExportCsv")->trigger();
-    QList<QStringList> rows;
-    if (file.open(QIODevice::ReadOnly)) for (const QString& line : QString::fromUtf8(file.readAll().mid(3)).split("\r\n", Qt::SkipEmptyParts)) rows << line.split(';');
-    return rows;
-}
-
-// The fields of a file of the cells shown(row, col), headers in row 0: amounts and rates without thousands points, "€" or "%".
-inline QList<QStringList> AsCsv(int rows, int cols, const std::function<QString(int row, int col)>& shown) {
-    QList<QStringList> table(rows + 1);
-    for (int row = 0; row <= rows; ++row)
-        for (int col = 0; col <= cols; ++col) table[row] << (row ? shown(row, col).remove(QRegularExpression("\\.(?=\\d{3}(\\D|$))| ?[€%]")) : shown(row, col));
-    return table;
-}
-
 // A compute button pressed on typed fields and a maximum rate: the boxes, the fields after, the focus.
 struct SheetCheck {
     QStringList fields;
@@ -55,7 +29,6 @@ protected:
     QList<QStringList> GridCsv(int rows, int cols, const QString& corner) {  // the grid's cells as AsCsv has them
         return AsCsv(rows, cols, [&](int row, int col) { return row + col ? Grid()->CellText(row, col).replace("\r\n", " ").trimmed() : corner; });
     }
-    QString Label(const char* name) { return this->template Get<QLabel>(QString::fromLatin1(name))->text(); }
     void Press(const char* button) { Click(this->Get(QString::fromLatin1(button))); }
     void Type(const QStringList& fields) {
         for (int i = 0; i < fields.size(); ++i) TypeInto(this->Get(fieldNames_[i]), fields[i]);
@@ -79,17 +52,10 @@ protected:
         QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, at);
         if (twice) QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, at);
     }
-    QStringList Texts() {
-        QStringList texts;
-        for (const auto& box : this->boxes_->boxes()) texts << box.text;
-        return texts;
-    }
     void Verify(const SheetCheck& check, const QString& title) {
-        QCOMPARE(Texts(), check.messages);
-        for (const auto& box : this->boxes_->boxes()) {
-            QCOMPARE(box.title, title);
-            QCOMPARE(box.icon, QMessageBox::Warning);
-        }
+        QStringList boxes;
+        for (const QString& message : check.messages) boxes << "! " + title + ": " + message;
+        QCOMPARE(this->boxes_->Take(), boxes);
         for (int i = 0; i < check.fieldsAfter.size(); ++i) QCOMPARE(this->Field(fieldNames_[i]), check.fieldsAfter[i]);
         if (!check.focus.isEmpty()) QCOMPARE(QApplication::focusWidget()->objectName(), check.focus);
     }

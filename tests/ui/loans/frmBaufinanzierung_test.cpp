@@ -2,17 +2,17 @@
 
 #include <QAbstractItemModelTester>
 #include <QDate>
-#include <QRadioButton>
 #include <QTableView>
+#include <QtCharts>
 #include <QtTest>
 
-#include "ui/common/SheetTestKit.h"
+#include "support/ScreenTestKit.h"
+#include "ui/common/frmDiagramm.h"
 
 using namespace zolt;
 using namespace zolt::testing;
 
 namespace {
-const QString kTitle = QStringLiteral("Baufinanzierung Fehlernachricht");
 const QStringList kOutputs = {"txtMonatsrate", "txtRestschuld",  "txtZinsenBindung", "txtLaufzeit",
                               "txtZinsenGesamt", "txtSchlussrate", "txtEffektivzins"};
 }  // namespace
@@ -27,11 +27,7 @@ class frmBaufinanzierungTest : public QObject, private ScreenFixture<frmBaufinan
         return texts;
     }
     bool Bold(int row) { return Plan()->index(row, 1).data(Qt::FontRole).value<QFont>().bold(); }
-    QStringList Outputs() {
-        QStringList texts;
-        for (const QString& name : kOutputs) texts << Field(name);
-        return texts << QString::number(Plan()->rowCount());
-    }
+    QStringList Outputs() { return Texts(screen_.get(), kOutputs) << QString::number(Plan()->rowCount()); }
     void ComputeIssueLoan() {
         TypeInto(Get("txtBetrag"), "300000");
         TypeInto(Get("txtSollzins"), "3,5");
@@ -42,22 +38,19 @@ private slots:
     void init() { QVERIFY(Open()); }
     void cleanup() { Close(); }
 
+    // The first instalment is due next month unless another month is typed.
     void resultsLandInTheirFieldsAndThePlan() {
         new QAbstractItemModelTester(Plan(), QAbstractItemModelTester::FailureReportingMode::QtTest, this);
+        QCOMPARE(Field("txtBeginn"), QDate::currentDate().addMonths(1).toString("MM.yyyy"));
         TypeInto(Get("txtBeginn"), "03.2026");
         ComputeIssueLoan();
         QCOMPARE(Outputs(), (QStringList{"1.375,00 €", "228.283,70 €", "93.283,70 €", "29 Jahre 0 Monate",
                                          "177.593,08 €", "468,08 €", "3,56 %", "348"}));
-        QStringList headers;
-        for (int column = 0; column < 6; ++column) headers << Plan()->headerData(column, Qt::Horizontal).toString();
-        QCOMPARE(headers, (QStringList{"Monat", "Rate", "Zinsen", "Tilgung", "Sondertilgung", "Restschuld"}));
         QCOMPARE(Row(0), (QStringList{"03.2026", "1.375,00 €", "875,00 €", "500,00 €", "0,00 €", "299.500,00 €"}));
-        QCOMPARE(Row(347).first(), QStringLiteral("02.2055"));
         QVERIFY(Bold(119) && !Bold(118) && !Bold(120));
 
         Click(Get("chkJahresuebersicht"));
         QCOMPARE(Plan()->rowCount(), 29);
-        QCOMPARE(Plan()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Jahr"));
         QCOMPARE(Row(0), (QStringList{"1. Jahr", "16.500,00 €", "10.402,80 €", "6.097,20 €", "0,00 €", "293.902,80 €"}));
         QVERIFY(Bold(9) && !Bold(8));
     }
@@ -87,9 +80,7 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        const QString notNumeric = QStringLiteral("Eingegebene Daten sind nicht numerisch.");
-        QTest::newRow("amount letters") << "txtBetrag" << "abc" << notNumeric;
-        QTest::newRow("extra letters") << "txtSondertilgung" << "x" << notNumeric;
+        QTest::newRow("amount letters") << "txtBetrag" << "abc" << "Eingegebene Daten sind nicht numerisch.";
         QTest::newRow("amount 0") << "txtBetrag" << "0" << "Der Darlehensbetrag muss größer als 0 sein.";
         QTest::newRow("amount too large") << "txtBetrag" << "1e13" << "Der Darlehensbetrag darf höchstens 1.000.000.000.000,00 € betragen.";
         QTest::newRow("rate negative") << "txtSollzins" << "-1" << "Der Sollzins darf nicht negativ sein.";
@@ -111,21 +102,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(screen_.get()));
         TypeInto(Get(field), text);
         Click(Get("cmdBerechnen"));
-        QVERIFY(boxes_->count() == 1 && boxes_->last().icon == QMessageBox::Warning && boxes_->last().title == kTitle);
-        QCOMPARE(boxes_->last().text, message);
+        QCOMPARE(boxes_->Take(), QStringList{"! Baufinanzierung Fehlernachricht: " + message});
         QCOMPARE(Outputs(), before);
         QVERIFY(Get(field)->hasFocus());
-    }
-
-    void opensPrefillsAndHides() {
-        QCOMPARE(screen_->windowTitle(), QStringLiteral("Baufinanzierung – Annuitätendarlehen"));
-        QVERIFY(Get<QRadioButton>("optTilgung")->isChecked());
-        QCOMPARE(Field("txtBeginn"), QDate::currentDate().addMonths(1).toString("MM.yyyy"));
-        screen_->Prefill(250000, 3.75);
-        QCOMPARE(Field("txtBetrag"), QStringLiteral("250000"));
-        QCOMPARE(Field("txtSollzins"), QStringLiteral("3,75"));
-        Click(Get("cmdZurueck"));
-        QVERIFY(!screen_->isVisible());
     }
 
     // The year view in the file and the chart, point k from row k; the tenth year ends the fixed rate.

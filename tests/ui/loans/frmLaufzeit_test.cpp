@@ -1,7 +1,9 @@
 #include <QComboBox>
 
-#include "ui/common/CalculatorTestKit.h"
+#include "support/ScreenTestKit.h"
 #include "ui/loans/frmLaufzeit.h"
+
+using namespace zolt::testing;
 
 class frmLaufzeitTest : public QObject, ScreenFixture<zolt::frmLaufzeit> {
     Q_OBJECT
@@ -39,7 +41,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QString, message);
         QCOMPARE(Compute(texts), (QStringList{"", "", "", ""}));
-        QVERIFY(OneBox(*boxes_, QMessageBox::Warning, "Kredit-Laufzeit Fehlernachricht", message));
+        QCOMPARE(boxes_->Take(), QStringList{"! Kredit-Laufzeit Fehlernachricht: " + message});
     }
 };
 

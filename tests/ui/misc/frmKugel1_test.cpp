@@ -57,8 +57,6 @@ private slots:
         Press("Befehl1");
         QTRY_VERIFY(!picker_->IsDrawing() && Find(picker_, "Befehl3")->isEnabled());
         const QList<LottoTip> tips = Tips();
-        for (const LottoTip& tip : tips)
-            QVERIFY(tip[0] >= 1 && tip[5] <= 49 && std::adjacent_find(tip.begin(), tip.end(), std::greater_equal<>()) == tip.end());
         // One generator for all tips: tips drawn without a pause do not repeat each other.
         QVERIFY(std::set<LottoTip>(tips.begin(), tips.end()).size() + 1 >= static_cast<std::size_t>(tips.size()));
         QCOMPARE(Shown(), QStringLiteral("6 6"));  // the balls and the ticket show the last tip

@@ -1,5 +1,7 @@
-#include "ui/common/CalculatorTestKit.h"
+#include "support/ScreenTestKit.h"
 #include "ui/misc/frmZinssatz.h"
+
+using namespace zolt::testing;
 
 class frmZinssatzTest : public QObject, ScreenFixture<zolt::frmZinssatz> {
     Q_OBJECT
@@ -33,7 +35,7 @@ private slots:
         QFETCH(QString, message);
         Compute({"1.000", "500", "5"});
         QCOMPARE(Compute(texts), shrunk_);  // results unchanged
-        QVERIFY(OneBox(*boxes_, QMessageBox::Warning, "Zinssatz Fehlernachricht", message));
+        QCOMPARE(boxes_->Take(), QStringList{"! Zinssatz Fehlernachricht: " + message});
         QCOMPARE(Field("Text1"), texts[0]);
     }
 };

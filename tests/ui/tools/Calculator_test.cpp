@@ -44,16 +44,14 @@ private slots:
         QFETCH(QString, display);
         QCOMPARE(Press(keys, false), display);
         QCOMPARE(Press("C" + keys, true), display);  // a clicked key keeps no focus: the keyboard still works
-        QCOMPARE(boxes_->count(), 0);
+        QCOMPARE(boxes_->Take(), QStringList{});
     }
 
     void refusalsShowTheirBox() {
         QCOMPARE(Press("8/0=", false), QStringLiteral("8,"));
-        QCOMPARE(boxes_->last().icon, QMessageBox::Warning);
-        QCOMPARE(boxes_->last().title + ": " + boxes_->last().text, QStringLiteral("Rechner: Division durch Null ist nicht möglich"));
         QCOMPARE(Press("C5X-+", false), QStringLiteral("Fehler"));
-        QCOMPARE(boxes_->last().text, QStringLiteral("Die Eingabe ist keine Zahl. Der Rechner wurde zurückgesetzt."));
-        QCOMPARE(boxes_->count(), 2);
+        QCOMPARE(boxes_->Take(), (QStringList{"! Rechner: Division durch Null ist nicht möglich",
+                                              "! Rechner: Die Eingabe ist keine Zahl. Der Rechner wurde zurückgesetzt."}));
     }
 };
 
