@@ -175,8 +175,8 @@ frmBaufinanzierung::frmBaufinanzierung(QWidget* parent) : QWidget(parent) {
     optTilgung_ = MakeOption(fraEingabe, QStringLiteral("optTilgung"), QStringLiteral("anfängliche Tilgung p.a. (%)"),
                             {150, kInputTop + 2 * kInputStep + 15, 2970, 285});
     txtTilgung_ = MakeTextField(fraEingabe, QStringLiteral("txtTilgung"), QString(), InputField(2));
-    QRadioButton* optRate = MakeOption(fraEingabe, QStringLiteral("optRate"), QStringLiteral("monatliche Rate (€)"),
-                         {150, kInputTop + 3 * kInputStep + 15, 2970, 285});
+    MakeOption(fraEingabe, QStringLiteral("optRate"), QStringLiteral("monatliche Rate (€)"),
+               {150, kInputTop + 3 * kInputStep + 15, 2970, 285});
     txtRate_ = MakeTextField(fraEingabe, QStringLiteral("txtRate"), QString(), InputField(3));
     txtZinsbindung_ = input(4, "txtZinsbindung", QStringLiteral("Zinsbindung (Jahre)"));
     txtSondertilgung_ = input(5, "txtSondertilgung", QStringLiteral("Sondertilgung pro Jahr (€)"));
