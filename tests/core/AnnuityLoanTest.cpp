@@ -162,7 +162,8 @@ TEST(EffectiveRate, InvalidPaymentsAreReported) {
 TEST(PlanMonths, ReadAndWritten) {
     EXPECT_EQ(ParseMonthYear(" 5.2026 "), (PlanMonth{2026, 5}));
     EXPECT_EQ(ParseMonthYear("12.1900"), (PlanMonth{1900, 12}));
-    for (const char* bad : {"13.2026", "00.2026", "05.26", "05/2026", "5.20261", "a5.2026", "05.9900", ""})
+    for (const char* bad : {"13.2026", "00.2026", "05.26", "05/2026", "5.20261", "a5.2026", "05.9900", "",
+                             ".2026", "052026", "001.2026", "01.02026"})
         EXPECT_FALSE(ParseMonthYear(bad)) << bad;
     EXPECT_EQ(MonthYearText(MonthAfter({2026, 11}, 2)), "01.2027");
 }

@@ -153,6 +153,9 @@ TEST(DetailPlan, Limits) {
     // a 0 % savings plan sums the deposits: 1e304 x 100 000 is beyond the range
     EXPECT_EQ(CheckPlanLimits(1e304, 0, 100000, kPlan, kCompound), PlanLimit::OutOfRange);
     EXPECT_EQ(CheckPlanLimits(1e300, 0, 100000, kPlan, kCompound), PlanLimit::Ok);
+    // at 0 % a lump sum keeps its value however long; one year at 100 % already doubles 1e308
+    EXPECT_EQ(CheckPlanLimits(1e305, 0, 100000, kYearly, kCompound), PlanLimit::Ok);
+    EXPECT_EQ(CheckPlanLimits(1e308, 100, 1, kYearly, kCompound), PlanLimit::OutOfRange);
     EXPECT_EQ(CheckPlanLimits(kInf, 5, 10, kYearly, kCompound), PlanLimit::InputNotFinite);
     EXPECT_EQ(CheckPlanLimits(1000, 5, -3, kYearly, kCompound), PlanLimit::Ok);
     EXPECT_TRUE(PlanIsFinite(BuildDetailPlan(1000, 50, 3650, kDaily, kCompound)));

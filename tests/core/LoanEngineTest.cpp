@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DownCase{"AboveNinetyNinePercent", kPercent, 100, 99.01, DownPaymentCheck::AbovePercentLimit, kNaN},
                       DownCase{"NegativePercent", kPercent, 100, -1, DownPaymentCheck::Negative, kNaN},
                       DownCase{"SumEqualToPrice", kAmount, 10000, 10000, DownPaymentCheck::Ok, 0},
+                      DownCase{"NoDownPayment", kAmount, 10000, 0, DownPaymentCheck::Ok, 10000},
                       DownCase{"SumAboveNinetyNineIsNoPercent", kAmount, 10000, 2500, DownPaymentCheck::Ok, 7500},
                       DownCase{"SumAbovePrice", kAmount, 10000, 10000.5, DownPaymentCheck::AbovePrice, kNaN}),
     [](const auto& row) { return std::string(row.param.name); });

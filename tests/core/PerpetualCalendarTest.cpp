@@ -8,9 +8,9 @@
 namespace zolt {
 namespace {
 
-TEST(PerpetualCalendar, EveryDayOfTheRangeHasTheRightWeekdayAndNumber) {
+TEST(PerpetualCalendar, EveryDayOfTheRangeHasTheRightWeekdayNumberAndMonthLength) {
     // Every single day from 1 January 1500 to 31 December 2199, one after the other: the
-    // weekday formula and the day numbers against the standard library's calendar.
+    // weekday formula, the day numbers and the month lengths against the standard library's calendar.
     using namespace std::chrono;
     for (sys_days day = sys_days{1500y / 1 / 1}; day <= sys_days{2199y / 12 / 31}; day += days{1}) {
         const year_month_day ymd{day};
@@ -18,6 +18,8 @@ TEST(PerpetualCalendar, EveryDayOfTheRangeHasTheRightWeekdayAndNumber) {
                              static_cast<int>(static_cast<unsigned>(ymd.day()))};
         ASSERT_EQ(WeekdayIndex(d), static_cast<int>(weekday{day}.iso_encoding()) - 1);
         ASSERT_EQ(DayNumber(d), day.time_since_epoch().count());
+        ASSERT_EQ(DaysInMonth(d.year, d.month),
+                  static_cast<int>(static_cast<unsigned>(year_month_day_last{ymd.year(), month_day_last{ymd.month()}}.day())));
     }
 }
 
