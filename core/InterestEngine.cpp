@@ -105,10 +105,11 @@ PlanLimit CheckPlanLimits(double baseAmount, double ratePercent, double term, In
     const double r = CycleRate(ratePercent, cycle);
     const double n = std::floor(term);
     // The plan's last capital is the table's end capital (without the 0 % substitute); the
-    // accumulated interest stays below it.
-    const double last = kind == InterestKind::Simple || cycle != InterestCycle::SavingsPlan || r != 0.0
-                            ? EndCapital(r, n, baseAmount, cycle, kind)
-                            : baseAmount * n;
+    // accumulated interest stays below it. A savings plan always compounds, as its plan does.
+    const bool savingsPlan = cycle == InterestCycle::SavingsPlan;
+    const double last = !savingsPlan ? EndCapital(r, n, baseAmount, cycle, kind)
+                        : r != 0.0   ? EndCapital(r, n, baseAmount, cycle, InterestKind::Compound)
+                                     : baseAmount * n;
     if (!std::isfinite(last) || !std::isfinite(baseAmount * r * n)) return PlanLimit::OutOfRange;
     return PlanLimit::Ok;
 }

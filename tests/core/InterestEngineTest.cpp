@@ -156,6 +156,9 @@ TEST(DetailPlan, Limits) {
     // at 0 % a lump sum keeps its value however long; one year at 100 % already doubles 1e308
     EXPECT_EQ(CheckPlanLimits(1e305, 0, 100000, kYearly, kCompound), PlanLimit::Ok);
     EXPECT_EQ(CheckPlanLimits(1e308, 100, 1, kYearly, kCompound), PlanLimit::OutOfRange);
+    // the savings plan compounds whatever kind the table was: refused before it is built
+    EXPECT_EQ(CheckPlanLimits(1000, 50, 20000, kPlan, kSimple), PlanLimit::OutOfRange);
+    EXPECT_EQ(CheckPlanLimits(1e304, 0, 100000, kPlan, kSimple), PlanLimit::OutOfRange);
     EXPECT_EQ(CheckPlanLimits(kInf, 5, 10, kYearly, kCompound), PlanLimit::InputNotFinite);
     EXPECT_EQ(CheckPlanLimits(1000, 5, -3, kYearly, kCompound), PlanLimit::Ok);
     EXPECT_TRUE(PlanIsFinite(BuildDetailPlan(1000, 50, 3650, kDaily, kCompound)));
