@@ -26,8 +26,16 @@ class SheetFixture : public ScreenFixture<Sheet> {
 protected:
     QAction* Action(const QString& name) { return this->screen_->template findChild<QAction*>(name); }
     SheetGrid* Grid() { return this->template Get<SheetGrid>(QStringLiteral("grdPayments")); }
-    QList<QStringList> GridCsv(int rows, int cols, const QString& corner) {  // the grid's cells as AsCsv has them
-        return AsCsv(rows, cols, [&](int row, int col) { return row + col ? Grid()->CellText(row, col).replace("\r\n", " ").trimmed() : corner; });
+    // The grid's cells as AsCsv has them; the fixed row and column as its headers show them.
+    QList<QStringList> GridCsv(int rows, int cols, const QString& corner) {
+        const QAbstractItemModel* model = Grid()->model();
+        return AsCsv(rows, cols, [&](int row, int col) {
+            if (row + col == 0) return corner;
+            const QString shown = row == 0   ? model->headerData(col - 1, Qt::Horizontal).toString()
+                                  : col == 0 ? model->headerData(row - 1, Qt::Vertical).toString()
+                                             : Grid()->CellText(row, col);
+            return QString(shown).replace("\r\n", " ").replace(u'\n', u' ').trimmed();  // a header shows "\r\n" as "\n"
+        });
     }
     void Press(const char* button) { Click(this->Get(QString::fromLatin1(button))); }
     void Type(const QStringList& fields) {

@@ -30,10 +30,11 @@ class TableExportTest : public QObject {
     QTemporaryDir dir_;
     QString path_, proposed_;
 
-    void Attach(qsizetype rows) {
+    void Attach(qsizetype rows, int columns = 4) {
         SetSaveNameChooser([this](QWidget*, const QString&, const QString& proposed, const QString&) { return proposed_ = proposed, path_; });
-        const ExportTable table{"Tilgungsplan", "Kreditprogramm", {"Kredit: 10.000,00 \u20AC", "Zins: 5,0 %"}, {{"Monat", ExportKind::Text, 0},
+        ExportTable table{"Tilgungsplan", "Kreditprogramm", {"Kredit: 10.000,00 \u20AC", "Zins: 5,0 %"}, {{"Monat", ExportKind::Text, 0},
             {"Restschuld", ExportKind::Amount, 2}, {"Zins %", ExportKind::Percent, 3}, {"Tilgung", ExportKind::Number, -1}}, rows, Cell, {}};
+        table.columns.resize(columns, {"Sondertilgung", ExportKind::Number, -1});  // more of the last kind: Cell gives x / 2
         const ChartSpec chart{"Tilgungsplan", "Monat", "Restschuld", "Zinsen und Tilgung", -1, {{"Restschuld", ChartSeries::Kind::Line, 1},
             {"Zinsen", ChartSeries::Kind::Stacked, 2}, {"Tilgung", ChartSeries::Kind::Stacked, 3}}, 119, "Ende der Zinsbindung"};
         view_ = std::make_unique<QWidget>();
@@ -95,6 +96,20 @@ private slots:
         QVERIFY(!QFile::exists(path_) && !printed);
         QCOMPARE(boxes.Take(), (QStringList{"? Export Fehlernachricht: Die Tabelle füllt 501 Seiten. Trotzdem als PDF speichern?",
                                             "? Export Fehlernachricht: Die Tabelle füllt 501 Seiten. Trotzdem drucken?"}));
+    }
+
+    void paperLiesAcrossForWideTables() {
+        // Columns wider than an upright page turn the paper; the four columns above stand upright.
+        for (const int columns : {4, 12}) {
+            Attach(10, columns);
+            path_ = dir_.filePath(QString("columns%1.pdf").arg(columns));
+            view_->findChild<QAction*>("actExportPdf")->trigger();
+            QFile file(path_);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const auto box = QRegularExpression("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)").match(QString(file.readAll()));
+            QVERIFY(box.hasMatch());
+            QCOMPARE(box.captured(1).toDouble() > box.captured(2).toDouble(), columns > 4);
+        }
     }
 
     void chartShowsTheRows() {

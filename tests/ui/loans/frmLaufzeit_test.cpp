@@ -23,6 +23,8 @@ private slots:
         QCOMPARE(HintAfterMove(Get("Bezeichnung7"), Get("Befehl3")), "Zurück zum Auswahlmenü");
         QCOMPARE(HintAfterMove(Get("Bezeichnung7"), screen_.get(), true), QString());
         QVERIFY(FocusReturnsTo(screen_.get(), Get("Text5")));
+        const QPoint offCentre = screen_->frameGeometry().center() - screen_->screen()->availableGeometry().center();
+        QVERIFY(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4);  // opened in the middle of the desktop
 
         auto* edit = Get<QComboBox>("Kombi1")->lineEdit();
         QVERIFY(QTest::qWaitForWindowActive(screen_.get()));
